@@ -1,0 +1,73 @@
+#pragma once
+// Owns every screen of the run: at most one instance of each, built from
+// its design when opened while closed, discarded when closed.
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+namespace ocu {
+
+class Navigator : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget*()>;
+
+    // The one navigator of the run.
+    static Navigator& instance();
+
+    // Makes a screen known by its name. A screen that is not registered
+    // cannot be opened; buttons leading to it stay disabled.
+    void registerScreen(const QString& name, Factory factory);
+    bool has(const QString& name) const;
+    QStringList registeredScreens() const;
+
+    // Builds the screen when it is closed, then shows it. An open screen
+    // is only shown again, with everything on it. Returns the screen, or
+    // nullptr when the name is not registered.
+    QWidget* open(const QString& name);
+    template <class Screen> Screen* open(const QString& name) {
+        return qobject_cast<Screen*>(open(name));
+    }
+
+    // The open instance, or nullptr when the screen is closed.
+    QWidget* find(const QString& name) const;
+    template <class Screen> Screen* find(const QString& name) const {
+        return qobject_cast<Screen*>(find(name));
+    }
+    QStringList openScreens() const;
+
+    void hide(const QString& name);
+    // Removes the window and discards its state; the next open builds it afresh.
+    void close(const QString& name);
+    // Home: opens the switchboard, then closes the given screen.
+    void home(QWidget* from);
+    // Closes every screen and ends the run: the application quits on runEnded.
+    void endRun();
+
+    // Screens whose closing by the window frame ends the run, as Quit does.
+    void setEndsRunWhenClosedByFrame(const QString& name);
+
+signals:
+    void runEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Navigator() = default;
+    void discard(const QString& name);
+
+    QHash<QString, Factory> factories_;
+    QHash<QString, QPointer<QWidget>> open_;
+    QStringList endsRunOnFrameClose_;
+    bool ending_ = false;
+};
+
+inline constexpr const char* kHomeScreen = "SBoard";
+
+}  // namespace ocu

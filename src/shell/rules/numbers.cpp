@@ -1,0 +1,126 @@
+#include "shell/rules/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace ocu {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the number that starts at text[0] (sign, digits, one point),
+// or 0 when no digit is found.
+std::size_t numberLength(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            digits = true;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    return digits ? i : 0;
+}
+
+std::size_t skipBlanks(std::string_view text, std::size_t from) {
+    while (from < text.size() && isBlank(text[from])) ++from;
+    return from;
+}
+
+double parse(std::string_view number) {
+    // strtod honours the C locale's decimal point; the program never
+    // changes LC_NUMERIC away from "C", but keep this independent of it.
+    double value = 0;
+    std::string_view body = number;
+    bool negative = false;
+    if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
+        negative = body.front() == '-';
+        body.remove_prefix(1);
+    }
+    auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value,
+                                     std::chars_format::fixed);
+    if (ec == std::errc::result_out_of_range) {
+        // Either too large (an infinity) or too small (zero); tell them apart
+        // by whether any non-zero digit stands before the point.
+        bool large = false;
+        for (char c : body) {
+            if (c == '.') break;
+            if (c != '0') { large = true; break; }
+        }
+        value = large ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (ec != std::errc{} || ptr != body.data() + body.size()) {
+        // "5." and ".5" are numbers to a clinician; from_chars takes both
+        // except a lone trailing point, which adds nothing.
+        std::string trimmed(body);
+        if (!trimmed.empty() && trimmed.back() == '.') trimmed.pop_back();
+        auto res = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value,
+                                   std::chars_format::fixed);
+        if (res.ec != std::errc{}) value = 0;
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+    const std::size_t start = skipBlanks(text, 0);
+    const std::size_t length = numberLength(text.substr(start));
+    if (length == 0) return 0;
+    const double value = parse(text.substr(start, length));
+    return value == 0 ? 0.0 : value;  // no minus zero
+}
+
+std::optional<double> wholeNumber(std::string_view text) {
+    const std::size_t start = skipBlanks(text, 0);
+    const std::size_t length = numberLength(text.substr(start));
+    if (length == 0) return std::nullopt;
+    if (skipBlanks(text, start + length) != text.size()) return std::nullopt;
+    const double value = parse(text.substr(start, length));
+    if (!std::isfinite(value)) return std::nullopt;
+    return value == 0 ? 0.0 : value;
+}
+
+double roundHalfToEven(double value) {
+    // nearbyint follows the current rounding mode, which is to-nearest-even
+    // unless someone changed it; do it by hand to be certain.
+    const double floor = std::floor(value);
+    const double diff = value - floor;
+    if (diff < 0.5) return floor;
+    if (diff > 0.5) return floor + 1;
+    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+WholeReading wholeNumber16(std::string_view text) {
+    const auto number = wholeNumber(text);
+    if (!number) return {WholeReading::Status::NotANumber, 0};
+    const double rounded = roundHalfToEven(*number);
+    if (rounded < -32768 || rounded > 32767) return {WholeReading::Status::OutOfRange, 0};
+    return {WholeReading::Status::Ok, static_cast<int>(rounded)};
+}
+
+std::string formatNumber(double value) {
+    if (value == 0) return "0";
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+    char buffer[64];
+    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::general, 15);
+    if (ec != std::errc{}) return "0";
+    std::string out(buffer, ptr);
+    // to_chars writes exponents as "e+20"; the general format shows "E+20".
+    for (char& c : out) {
+        if (c == 'e') c = 'E';
+    }
+    return out;
+}
+
+}  // namespace ocu

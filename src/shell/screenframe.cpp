@@ -1,0 +1,116 @@
+#include "shell/screenframe.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QWidget>
+
+#include "shell/controls.h"
+
+namespace ocu {
+namespace {
+
+class BannerCircles : public QWidget {
+public:
+    BannerCircles(int count, QWidget* parent) : QWidget(parent), count_(count) {
+        setObjectName(QStringLiteral("BannerCircles"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(QStringLiteral("Banner circles"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        static const QColor colours[] = {QColor(255, 128, 0), QColor(255, 255, 255),
+                                         QColor(0, 255, 0)};
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        const qreal d = height() * 0.6;
+        for (int i = 0; i < count_ && i < 3; ++i) {
+            painter.setBrush(colours[i]);
+            painter.drawEllipse(QRectF(i * (d * 1.5) + d * 0.3, (height() - d) / 2, d, d));
+        }
+    }
+
+private:
+    int count_;
+};
+
+QLabel* strip(QWidget* screen, const QString& name, const QString& text = {}) {
+    auto* label = new QLabel(text, screen);
+    label->setObjectName(name);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Highlight);
+    label->setForegroundRole(QPalette::HighlightedText);
+    label->setAccessibleName(text.isEmpty() ? name : text);
+    return label;
+}
+
+class FrameLayout : public QObject {
+public:
+    FrameLayout(QWidget* screen, QLabel* banner, QWidget* circles, QLabel* left, QLabel* right,
+                QLabel* credit)
+        : QObject(screen), banner_(banner), circles_(circles), left_(left), right_(right),
+          credit_(credit) {
+        screen->installEventFilter(this);
+        arrange(screen->size());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) arrange(static_cast<QWidget*>(watched)->size());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void arrange(QSize size) {
+        const int bannerH = mmToPx(kBannerHeightMm);
+        const int stripW = mmToPx(kStripWidthMm);
+        const int creditH = mmToPx(kCreditHeightMm);
+        banner_->setGeometry(0, 0, size.width(), bannerH);
+        circles_->setGeometry(0, 0, bannerH * 3, bannerH);
+        banner_->setIndent(bannerH * 3);
+        left_->setGeometry(0, bannerH, stripW, size.height() - bannerH - creditH);
+        right_->setGeometry(size.width() - stripW, bannerH, stripW,
+                            size.height() - bannerH - creditH);
+        credit_->setGeometry(0, size.height() - creditH, size.width(), creditH);
+    }
+
+    QLabel* banner_;
+    QWidget* circles_;
+    QLabel* left_;
+    QLabel* right_;
+    QLabel* credit_;
+};
+
+}  // namespace
+
+QString creditLine() {
+    return QStringLiteral(
+        "Ocuvance    \u00A9 2026 Ocuvance Clinical Software. All rights reserved.    "
+        "www.ocuvance.example");
+}
+
+QString bannerText(const QString& title) {
+    return QStringLiteral("Ocuvance                    ") + title;
+}
+
+void frameScreen(QWidget* screen, const FrameSpec& spec) {
+    screen->setWindowTitle(spec.caption);
+    QLabel* banner = strip(screen, spec.bannerName, bannerText(spec.title));
+    QFont bold = banner->font();
+    bold.setBold(true);
+    banner->setFont(bold);
+    auto* circles = new BannerCircles(spec.circles, banner);
+    QLabel* left = strip(screen, spec.leftStripName);
+    QLabel* right = strip(screen, spec.rightStripName);
+    QLabel* credit = strip(screen, spec.creditName, creditLine());
+    credit->setAlignment(Qt::AlignCenter);
+    for (QWidget* piece : {static_cast<QWidget*>(banner), static_cast<QWidget*>(left),
+                           static_cast<QWidget*>(right), static_cast<QWidget*>(credit)}) {
+        piece->lower();
+    }
+    new FrameLayout(screen, banner, circles, left, right, credit);
+}
+
+}  // namespace ocu

@@ -1,0 +1,18 @@
+#include "shell/navigator.h"
+#include "shell/screenregistry.h"
+#include "shell/switchboard.h"
+#include "shell/terms.h"
+#include "shell/welcome.h"
+
+namespace ocu {
+
+void registerShellScreens(Navigator& screens) {
+    screens.registerScreen(QStringLiteral("Form_PD"), [] { return new Welcome; });
+    screens.registerScreen(QStringLiteral("Terms"), [] { return new Terms; });
+    screens.registerScreen(QStringLiteral("SBoard"), [] { return new Switchboard; });
+    for (const char* name : {"Form_PD", "Terms", "SBoard"}) {
+        screens.setEndsRunWhenClosedByFrame(QLatin1String(name));
+    }
+}
+
+}  // namespace ocu

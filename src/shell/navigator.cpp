@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QPushButton>
 
 namespace ocu {
 
@@ -108,6 +109,19 @@ bool Navigator::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void leadsTo(QPushButton* button, const QString& screen, std::function<void()> reaction) {
+    if (!Navigator::instance().has(screen)) {
+        button->setEnabled(false);
+        button->setToolTip(QStringLiteral("Not available in this version of Ocuvance"));
+        return;
+    }
+    QObject::connect(button, &QPushButton::clicked, button, std::move(reaction));
+}
+
+void leadsTo(QPushButton* button, const QString& screen) {
+    leadsTo(button, screen, [screen] { Navigator::instance().open(screen); });
 }
 
 }  // namespace ocu

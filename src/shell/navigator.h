@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPushButton;
+
 namespace ocu {
 
 class Navigator : public QObject {
@@ -69,5 +71,12 @@ private:
 };
 
 inline constexpr const char* kHomeScreen = "SBoard";
+
+// Connects a button that leads to another screen. When that screen is not
+// part of this build the button is disabled, with a tooltip saying so, and
+// pressing it from code does nothing.
+void leadsTo(QPushButton* button, const QString& screen, std::function<void()> reaction);
+// The same, with the reaction "open the screen".
+void leadsTo(QPushButton* button, const QString& screen);
 
 }  // namespace ocu

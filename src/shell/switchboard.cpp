@@ -26,14 +26,7 @@ Switchboard::Switchboard(QWidget* parent) : QWidget(parent), ui(std::make_unique
 Switchboard::~Switchboard() = default;
 
 void Switchboard::leadTo(const char* button, const char* screen) {
-    auto* command = findChild<QPushButton*>(QLatin1String(button));
-    const QString target = QLatin1String(screen);
-    if (!Navigator::instance().has(target)) {
-        command->setEnabled(false);
-        command->setToolTip(QStringLiteral("Not available in this version of Ocuvance"));
-        return;
-    }
-    connect(command, &QPushButton::clicked, this, [target] { Navigator::instance().open(target); });
+    ocu::leadsTo(findChild<QPushButton*>(QLatin1String(button)), QLatin1String(screen));
 }
 
 }  // namespace ocu

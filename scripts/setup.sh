@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Ocuvance needs to build, run and
-# be tested, then configures and builds it into build/.
+# be tested, then configures and builds it (into build/ unless OCUVANCE_BUILD_DIR says
+# otherwise).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +22,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+build_dir=${OCUVANCE_BUILD_DIR:-build}
 build_type=${OCUVANCE_BUILD_TYPE:-RelWithDebInfo}
-cmake -S . -B build -DCMAKE_BUILD_TYPE="$build_type" -DOCUVANCE_WERROR="${OCUVANCE_WERROR:-OFF}" ${OCUVANCE_CMAKE_ARGS:-}
-cmake --build build -j"${OCUVANCE_JOBS:-2}"
+# shellcheck disable=SC2086 # extra arguments are meant to split
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="$build_type" -DOCUVANCE_WERROR="${OCUVANCE_WERROR:-OFF}" \
+  ${OCUVANCE_CMAKE_ARGS:-}
+cmake --build "$build_dir" -j"${OCUVANCE_JOBS:-2}"

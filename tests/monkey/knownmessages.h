@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+// The messages the application defines, as docs/messages.md lists them:
+// every text written there as `"..."`, plus the not-a-number wording.
+class KnownMessages {
+public:
+    explicit KnownMessages(const QString& document);
+    bool contains(const QString& text) const;
+    qsizetype size() const { return texts_.size(); }
+
+private:
+    QSet<QString> texts_;
+};

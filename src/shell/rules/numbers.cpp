@@ -111,14 +111,37 @@ std::string formatNumber(double value) {
     if (value == 0) return "0";
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+    // The digits, rounded to 15 significant ones, as d.dddddddddddddde+XX.
     char buffer[64];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::general, 15);
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::scientific, 14);
     if (ec != std::errc{}) return "0";
-    std::string out(buffer, ptr);
-    // to_chars writes exponents as "e+20"; the general format shows "E+20".
-    for (char& c : out) {
-        if (c == 'e') c = 'E';
+    std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+' ? 1 : 0),
+                    scientific.data() + scientific.size(), exponent);
+    const bool negative = scientific.front() == '-';
+    std::string digits;
+    for (char c : scientific.substr(0, e)) {
+        if (isDigit(c)) digits += c;
+    }
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    // Always positional: a text like "1E+20" would read back as 1, so the
+    // digits are written out in full with the point where it belongs.
+    std::string out = negative ? "-" : "";
+    const int pointAt = exponent + 1;  // digits before the point
+    if (pointAt <= 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-pointAt), '0');
+        out += digits;
+    } else if (static_cast<std::size_t>(pointAt) >= digits.size()) {
+        out += digits;
+        out.append(static_cast<std::size_t>(pointAt) - digits.size(), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(pointAt));
+        out += '.';
+        out += digits.substr(static_cast<std::size_t>(pointAt));
     }
     return out;
 }

@@ -33,6 +33,8 @@ double roundHalfToEven(double value);
 
 // General number format: no leading blank, no trailing zeros, at most 15
 // significant digits (22.5, 35, 0, 3.33333333333333). Minus zero is "0".
+// Always written with its digits in place (1E+20 is "100000000000000000000"),
+// so that what is written reads back as the same number.
 std::string formatNumber(double value);
 
 }  // namespace ocu

@@ -98,10 +98,12 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatNumber, testing::Values(
     FormatCase{22.5, "22.5"}, FormatCase{35, "35"}, FormatCase{0, "0"}, FormatCase{-0.0, "0"},
     FormatCase{10.0 / 3, "3.33333333333333"}, FormatCase{5.0 / 3, "1.66666666666667"},
     FormatCase{12.0 / 3, "4"}, FormatCase{-6, "-6"}, FormatCase{0.1 + 0.2, "0.3"},
-    FormatCase{1e20, "1E+20"}, FormatCase{123456789012345.0, "123456789012345"}));
+    FormatCase{1e20, "100000000000000000000"}, FormatCase{123456789012345.0, "123456789012345"},
+    FormatCase{1234567890123456789.0, "1234567890123460000"}, FormatCase{0.000012345, "0.000012345"},
+    FormatCase{-2.5e-7, "-0.00000025"}, FormatCase{0.5, "0.5"}, FormatCase{99.99999999999999, "100"}));
 
 TEST(FormatNumber, WritingThenReadingGivesTheNumberBack) {
-    for (double value : {22.5, 0.001, -17.25, 89.999, 1.0 / 7}) {
+    for (double value : {22.5, 0.001, -17.25, 89.999, 1.0 / 7, 3.3e19, 1e-20, -4.4e300}) {
         const double back = leadingNumber(formatNumber(value));
         EXPECT_NEAR(back, value, std::abs(value) * 1e-14) << value;
     }

@@ -343,6 +343,21 @@ private slots:
         QCOMPARE(irisLeft(s, "Image3"), kRestOS);
     }
 
+    void aDeviationTooLargeToHoldIsReportedAndShownOnScreen() {
+        MessageAnswerer answerer;
+        QWidget* s = openCalculator();
+        click(option(s, "EXO_OD"));
+        text(s, "Text1")->setText(QString(400, QLatin1Char('9')));
+        QCOMPARE(answerer.texts(), QStringList{"Please enter between 1 to 90 only"});
+        click(button(s, "enter"));
+        QCOMPARE(irisLeft(s, "Image2"), kRestOD - 226.8);
+        // Too large to hold is not a number the check can work with.
+        text(s, "C3")->setText("10.00");
+        click(button(s, "Showresult"));
+        QCOMPARE(answerer.texts().last(), QStringLiteral(" Please enter a number for horizontal deviation "));
+        QCOMPARE(irisLeft(s, "Image2"), kRestOD - 226.8);
+    }
+
     void checkingNeedsTheDeviationAsANumber() {
         MessageAnswerer answerer;
         QWidget* s = openCalculator();

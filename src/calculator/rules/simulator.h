@@ -2,6 +2,8 @@
 // The deviation bands that decide which procedures are offered, and where
 // the simulated irises stand: 7 PD of deviation move an iris by 1 mm.
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "calculator/rules/procedures.h"
@@ -22,7 +24,7 @@ struct BandRow {
     double high;  // included
     Band band;
 };
-inline constexpr double kNoUpperBound = 1e308;
+inline constexpr double kNoUpperBound = std::numeric_limits<double>::infinity();
 inline constexpr BandRow kDeviationBands[] = {
     {1, true, 15, Band::ManageConservatively},
     {15, false, 50, Band::UpToFifty},
@@ -48,6 +50,12 @@ inline constexpr double kRestOD = 33.302;
 inline constexpr double kRestOS = 88.9;
 inline constexpr double kPdPerMm = 7;
 
+// Deviations above 90 PD are reported but still shown. A mistyped deviation
+// of thousands of PD, or one too large to hold, would send the iris to
+// coordinates the window system cannot take; no iris goes further from rest
+// than the width of the screen.
+inline constexpr double kMaxShiftMm = 226.8;
+
 struct IrisLefts {
     double od = kRestOD;
     double os = kRestOS;
@@ -57,7 +65,9 @@ struct IrisLefts {
 // of its deviation (the other way when negative); the fixing eye at rest.
 // OD turns in to the viewer's right, OS to the viewer's left.
 constexpr IrisLefts turned(Side side, double pd) {
-    const double mm = pd / kPdPerMm;
+    double mm = pd / kPdPerMm;
+    if (mm != mm) mm = 0;  // an amount that is no number at all leaves the eye at rest
+    mm = std::clamp(mm, -kMaxShiftMm, kMaxShiftMm);
     switch (side) {
         case Side::EsoOD: return {kRestOD + mm, kRestOS};
         case Side::EsoOS: return {kRestOD, kRestOS - mm};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "calculator/rules/simulator.h"
 
 using namespace ocu::calc;
@@ -20,7 +22,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DeviationBands, testing::Values(
     BandCase{15, Band::ManageConservatively}, BandCase{15.5, Band::UpToFifty},
     BandCase{20, Band::UpToFifty}, BandCase{50, Band::UpToFifty}, BandCase{50.5, std::nullopt},
     BandCase{51, Band::AboveFifty}, BandCase{90, Band::AboveFifty}, BandCase{90.01, Band::OutOfRange},
-    BandCase{91, Band::OutOfRange}, BandCase{1e300, Band::OutOfRange}));
+    BandCase{91, Band::OutOfRange}, BandCase{1e300, Band::OutOfRange},
+    BandCase{std::numeric_limits<double>::infinity(), Band::OutOfRange}));
 
 struct IrisCase {
     Side side;
@@ -44,7 +47,13 @@ INSTANTIATE_TEST_SUITE_P(Table, Irises, testing::Values(
     IrisCase{Side::ExoOD, 14, 0, 31.302, 88.9},
     IrisCase{Side::ExoOD, 14, 7, 32.302, 88.9},
     IrisCase{Side::ExoOS, 70, 0, 33.302, 98.9},
-    IrisCase{Side::ExoOS, 70, 70, 33.302, 88.9}));
+    IrisCase{Side::ExoOS, 70, 70, 33.302, 88.9},
+    // Far beyond any real deviation the iris stops a screen's width from rest.
+    IrisCase{Side::EsoOD, 2000, 0, 33.302 + 226.8, 88.9},
+    IrisCase{Side::ExoOS, 1e300, 0, 33.302, 88.9 + 226.8},
+    IrisCase{Side::EsoOS, std::numeric_limits<double>::infinity(), 0, 33.302, 88.9 - 226.8},
+    IrisCase{Side::ExoOD, 20, 1e300, 33.302 + 226.8, 88.9},
+    IrisCase{Side::EsoOD, std::numeric_limits<double>::quiet_NaN(), 0, 33.302, 88.9}));
 
 TEST(Irises, EnterShowsTheDeviationWithTheFixingEyeAtRest) {
     const IrisLefts lefts = deviationShown(Side::ExoOS, 70);

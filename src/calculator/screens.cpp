@@ -1,8 +1,11 @@
+#include "calculator/squint.h"
 #include "shell/navigator.h"
 #include "shell/screenregistry.h"
 
 namespace ocu {
 
-void registerCalculatorScreens(Navigator& /*screens*/) {}
+void registerCalculatorScreens(Navigator& screens) {
+    screens.registerScreen(QStringLiteral("Squint"), [] { return new Squint; });
+}
 
 }  // namespace ocu

@@ -1,0 +1,44 @@
+#include "workups/deviationbox.h"
+
+#include <QLineEdit>
+#include <QPointer>
+
+#include "shell/controls.h"
+#include "shell/rules/messages.h"
+#include "workups/rules/deviation_check.h"
+
+namespace ocu {
+namespace {
+
+void complainAndReturn(QLineEdit* box, const QString& message) {
+    QPointer<QLineEdit> guard(box);
+    showMessage(box, message);
+    // Back into the box, which empties it as every gain of focus does.
+    if (guard) box->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace
+
+void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& spec) {
+    onFocusIn(box, [box] { box->clear(); });
+    onFocusOut(box, [box, spec] {
+        const std::optional<double> limit =
+            spec.tooLargeMessage ? std::optional<double>(kMaxWorkupDeviation) : std::nullopt;
+        switch (checkDeviation(box->text().toStdString(), limit)) {
+            case DeviationVerdict::Accepted: break;
+            case DeviationVerdict::PutZero: box->setText(QStringLiteral("0")); break;
+            case DeviationVerdict::TooLarge: complainAndReturn(box, *spec.tooLargeMessage); break;
+            case DeviationVerdict::NotANumber:
+                complainAndReturn(box, QString::fromStdString(notANumberMessage(spec.what.toStdString())));
+                break;
+        }
+    });
+}
+
+std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& spec) {
+    const std::optional<double> deviation = readDeviation(box->text().toStdString());
+    if (!deviation) complainAndReturn(box, QString::fromStdString(notANumberMessage(spec.what.toStdString())));
+    return deviation;
+}
+
+}  // namespace ocu

@@ -1,15 +1,11 @@
 #include "workups/rules/deviation_check.h"
 
-#include <cmath>
-
 #include "shell/rules/numbers.h"
 
 namespace ocu {
 
 std::optional<double> readDeviation(std::string_view text) {
-    const std::optional<double> number = wholeNumber(text);
-    if (!number || (std::isinf(*number) && *number < 0)) return std::nullopt;
-    return number;
+    return wholeNumber(text);
 }
 
 DeviationVerdict checkDeviation(std::string_view text, std::optional<double> limit) {

@@ -16,9 +16,8 @@ enum class DeviationVerdict {
 
 inline constexpr double kMaxWorkupDeviation = 90;
 
-// The whole text as a deviation: a number, blanks around it allowed. Digits
-// past the range of a number read as an infinity: with a plus far too large
-// (the range check refuses it), with a minus nothing a deviation can be.
+// The whole text as a deviation: a number, blanks around it allowed; digits
+// past the range of a number are not one.
 std::optional<double> readDeviation(std::string_view text);
 
 // With no limit only the empty box is acted on; any other text stays.

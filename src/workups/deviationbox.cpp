@@ -13,8 +13,13 @@ namespace {
 void complainAndReturn(QLineEdit* box, const QString& message) {
     QPointer<QLineEdit> guard(box);
     showMessage(box, message);
-    // Back into the box, which empties it as every gain of focus does.
-    if (guard) box->setFocus(Qt::OtherFocusReason);
+    if (!guard) return;
+    // Back into the box, which empties it as every gain of focus does. The
+    // screen may not be the active window yet when the message has gone, and
+    // focus arriving with the window is no gain of focus, so empty it here.
+    box->window()->activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    box->clear();
 }
 
 }  // namespace

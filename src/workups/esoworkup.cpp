@@ -29,6 +29,7 @@ struct FaceRow {
 constexpr FaceRow kFaces[] = {{"Image1", 5}, {"Image2", 26.405}, {"Image3", 52.917}};
 constexpr double kFaceWidthMm = 61.913;
 constexpr double kFaceHeightMm = 27.781;
+constexpr double kIrisSizeMm = 4.5;
 
 // Where the larger deviation is kept, out of the user's way by the Help frame.
 constexpr double kLargerBoxLeftMm = 238.0;
@@ -95,7 +96,7 @@ EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 EsoWorkup::~EsoWorkup() = default;
 
 void EsoWorkup::placeSimulator() {
-    placeIrisesAtBase(this, kIrises, eso::kIrisBase);
+    placeIrisesAtBase(this, kIrises, eso::kIrisBase, kIrisSizeMm, kIrisSizeMm);
     for (const FaceRow& face : kFaces) {
         placeMm(findChild<QWidget*>(QLatin1String(face.name)), 0, face.top, kFaceWidthMm, kFaceHeightMm);
     }

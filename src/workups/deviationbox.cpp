@@ -41,6 +41,13 @@ void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& spec) {
 }
 
 std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& spec) {
+    // A box is empty only while the user is in it: leaving it puts "0" in it.
+    // It is empty here when the press that asked took the focus from a box
+    // just refused for its value, and the user has had that box's message.
+    if (box->text().isEmpty()) {
+        box->setFocus(Qt::OtherFocusReason);
+        return std::nullopt;
+    }
     const std::optional<double> deviation = readDeviation(box->text().toStdString());
     if (!deviation) complainAndReturn(box, QString::fromStdString(notANumberMessage(spec.what.toStdString())));
     return deviation;

@@ -23,7 +23,8 @@ struct DeviationBoxSpec {
 void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& spec);
 
 // The deviation the box holds as a whole number, or the not-a-number
-// message with the focus back in the box and nullopt.
+// message with the focus back in the box and nullopt. An empty box gives
+// nullopt with the focus back in it but no second message (see the .cpp).
 std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& spec);
 
 }  // namespace ocu

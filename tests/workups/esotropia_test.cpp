@@ -449,6 +449,23 @@ private slots:
         QCOMPARE(mm(eso, "Image6").left(), 15.505);
     }
 
+    void clickingEnterStraightFromARefusedBoxShowsOneMessage() {
+        QWidget* eso = openEso();
+        enterDeviations(eso, "20", "40", "10", "0", "0");
+        MessageAnswerer answerer;
+        typeInto(box(eso, "D"), "91");
+        pressEnter(eso);
+        QCOMPARE(answerer.texts(), QStringList{" Please enter 0 to 90 for distance deviations "});
+        QTRY_COMPARE(QApplication::focusWidget(), box(eso, "D"));
+        QCOMPARE(textOf(eso, "D1"), QStringLiteral("0"));
+        QVERIFY(textOf(eso, "Label2").isEmpty());
+        // Once the box holds a number again, Enter works.
+        QTest::keyClicks(box(eso, "D"), "20");
+        pressEnter(eso);
+        QCOMPARE(textOf(eso, "D1"), QStringLiteral("40"));
+        QCOMPARE(answerer.texts().size(), 1);
+    }
+
     void resetAfterEnter() {
         QWidget* eso = openEso();
         typeInto(box(eso, "Text2"), "Asha");

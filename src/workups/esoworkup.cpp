@@ -1,0 +1,211 @@
+#include "workups/esoworkup.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <array>
+
+#include "shell/controls.h"
+#include "shell/navigator.h"
+#include "shell/printrequest.h"
+#include "shell/screenframe.h"
+#include "ui_esoworkup.h"
+#include "workups/deviationbox.h"
+#include "workups/irisrows.h"
+#include "workups/patientblock.h"
+#include "workups/results.h"
+
+namespace ocu {
+namespace {
+
+constexpr double kClientWidthMm = 250.8;
+constexpr double kClientHeightMm = 183.6;
+
+constexpr IrisNames kIrises{{{"Image4", "Image5"}, {"Image6", "Image7"}, {"Image8", "Image9"}}};
+
+struct FaceRow {
+    const char* name;
+    double top;
+};
+constexpr FaceRow kFaces[] = {{"Image1", 5}, {"Image2", 26.405}, {"Image3", 52.917}};
+constexpr double kFaceWidthMm = 61.913;
+constexpr double kFaceHeightMm = 27.781;
+constexpr double kIrisSizeMm = 4.5;
+
+// Where the larger deviation is kept, out of the user's way by the Help frame.
+constexpr double kLargerBoxLeftMm = 238.0;
+constexpr double kLargerBoxTopMm = 76.7;
+constexpr double kLargerBoxWidthMm = 2.6;
+constexpr double kLargerBoxHeightMm = 5.8;
+
+struct DeviationBox {
+    const char* name;
+    const char* tooLarge;
+    const char* what;
+};
+constexpr DeviationBox kDeviationBoxes[] = {
+    {"D", " Please enter 0 to 90 for distance deviations ", "distance deviations"},
+    {"N", " Please enter 0 to 90 for near deviations ", "near deviations"},
+    {"N3", " Please enter 0 to 90 for near deviations with + 3 sph", "near deviations with + 3 sph"},
+    {"UP", " Please enter 0 to 90 for up deviations ", "up deviations"},
+    {"DN", " Please enter 0 to 90 for down deviations ", "down deviations"},
+};
+
+DeviationBoxSpec specOf(const DeviationBox& box) {
+    return {QString::fromLatin1(box.tooLarge), QString::fromLatin1(box.what)};
+}
+
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+}  // namespace
+
+EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::EsoWorkup>()) {
+    ui->setupUi(this);
+    frameScreen(this, {.caption = QStringLiteral("Ocuvance"),
+                       .title = QStringLiteral("Eso Deviations"),
+                       .bannerName = QStringLiteral("Label25"),
+                       .leftStripName = QStringLiteral("Label27"),
+                       .rightStripName = QStringLiteral("Label23"),
+                       .creditName = QStringLiteral("Label26")});
+    setClientSizeMm(this, kClientWidthMm, kClientHeightMm);
+    setBackground(this, kWhite);
+    for (QLabel* label : {ui->Label1, ui->Label2}) setBackground(label, kWhite);
+    QPalette darkRed = ui->Label19->palette();
+    darkRed.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    ui->Label19->setPalette(darkRed);
+    // The pattern read-out wears the system highlight colours.
+    QPalette highlight = ui->Text1->palette();
+    highlight.setColor(QPalette::Base, highlight.color(QPalette::Highlight));
+    highlight.setColor(QPalette::Text, highlight.color(QPalette::HighlightedText));
+    ui->Text1->setPalette(highlight);
+    placeMm(ui->D1, kLargerBoxLeftMm, kLargerBoxTopMm, kLargerBoxWidthMm, kLargerBoxHeightMm);
+    // Kept as a field of the screen; it is not for entry.
+    ui->D1->hide();
+
+    placeSimulator();
+    setUpPatientBlock(this);
+    connectDeviationBoxes();
+    connectObliqueActions();
+    connect(ui->Text1, &QLineEdit::textChanged, this, &EsoWorkup::onPatternChanged);
+    connect(ui->Command2, &QPushButton::clicked, this, &EsoWorkup::onEnterClicked);
+    connect(ui->Command5, &QPushButton::clicked, this, &EsoWorkup::onResetClicked);
+    connectHelp();
+}
+
+EsoWorkup::~EsoWorkup() = default;
+
+void EsoWorkup::placeSimulator() {
+    placeIrisesAtBase(this, kIrises, eso::kIrisBase, kIrisSizeMm, kIrisSizeMm);
+    for (const FaceRow& face : kFaces) {
+        placeMm(findChild<QWidget*>(QLatin1String(face.name)), 0, face.top, kFaceWidthMm, kFaceHeightMm);
+    }
+}
+
+void EsoWorkup::connectDeviationBoxes() {
+    for (const DeviationBox& box : kDeviationBoxes) {
+        watchDeviationBox(findChild<QLineEdit*>(QLatin1String(box.name)), specOf(box));
+    }
+}
+
+void EsoWorkup::connectObliqueActions() {
+    const auto showGrades = [this](QRadioButton* option, bool shown) {
+        connect(option, &QRadioButton::clicked, this, [this, option, shown] {
+            if (option->isChecked()) ui->Frame11->setVisible(shown);
+        });
+    };
+    showGrades(ui->Option8, false);
+    showGrades(ui->Option9, true);
+    showGrades(ui->Option10, true);
+}
+
+void EsoWorkup::connectHelp() {
+    leadsTo(ui->Command6, QStringLiteral("Inst_Eso"));
+    leadsTo(ui->Command1, QStringLiteral("Form_AVP"));
+    leadsTo(ui->Command7, QStringLiteral("ACA"), [this] { fillAcaCalculator(); });
+    leadsTo(ui->Command9, QStringLiteral("DVD"));
+    leadsTo(ui->Command3, QString::fromLatin1(kPrintScreen),
+            [] { requestPrint(QStringLiteral("Esotropia")); });
+    leadsTo(ui->Command8, QString::fromLatin1(kHomeScreen), [this] { Navigator::instance().home(this); });
+}
+
+void EsoWorkup::fillAcaCalculator() {
+    QWidget* aca = Navigator::instance().open(QStringLiteral("ACA"));
+    if (aca == nullptr) return;
+    auto* nearGaze = aca->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* nearPlus3 = aca->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    auto* eso = aca->findChild<QRadioButton*>(QStringLiteral("Option1"));
+    if (nearGaze != nullptr) nearGaze->setText(ui->N->text());
+    if (nearPlus3 != nullptr) nearPlus3->setText(ui->N3->text());
+    if (eso != nullptr) select(eso);
+}
+
+void EsoWorkup::onPatternChanged(const QString& pattern) {
+    const auto shown = eso::obliquesShownFor(pattern.toStdString());
+    if (!shown) return;
+    ui->Option8->setVisible(shown->normal);
+    ui->Option9->setVisible(shown->inferiorOveraction);
+    ui->Option10->setVisible(shown->superiorOveraction);
+}
+
+std::optional<eso::Deviations> EsoWorkup::readDeviations() {
+    std::array<double, std::size(kDeviationBoxes)> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        auto* box = findChild<QLineEdit*>(QLatin1String(kDeviationBoxes[i].name));
+        const std::optional<double> value = deviationOrComplain(box, specOf(kDeviationBoxes[i]));
+        if (!value) return std::nullopt;
+        values[i] = *value;
+    }
+    return eso::Deviations{values[0], values[1], values[2], values[3], values[4]};
+}
+
+void EsoWorkup::onEnterClicked() {
+    if (const std::optional<eso::Deviations> deviations = readDeviations()) showDiagnosis(*deviations);
+}
+
+void EsoWorkup::showDiagnosis(const eso::Deviations& x) {
+    // Step 1: the larger of the distance and near deviations, as its box shows it.
+    const bool nearIsLarger = eso::largerDeviation(x.distance, x.nearGaze) == eso::LargerBox::Near;
+    ui->D1->setText(nearIsLarger ? ui->N->text() : ui->D->text());
+    const double larger = nearIsLarger ? x.nearGaze : x.distance;
+
+    // Step 2: type of esotropia and AC/A class.
+    const eso::TypeAnswer type = eso::typeAndAca(x, ui->Option3->isChecked());
+    if (type.acaLabel) writeResult(ui->Label1, type.acaLabel->text, type.acaLabel->background);
+    if (type.typeLabel) writeResult(ui->Label2, type.typeLabel->text, type.typeLabel->background);
+
+    // Step 3: surgical options for the type now shown, which may be one an
+    // earlier press left.
+    const eso::OptionsAnswer options = eso::surgicalOptions(ui->Label2->text().toStdString(), larger);
+    if (options.option1) writeResult(ui->Label19, options.option1->text, options.option1->background);
+    if (options.option2) writeResult(ui->Label22, options.option2->text, options.option2->background);
+
+    // Step 4: the simulator reads the boxes leniently.
+    moveIrises(this, kIrises, eso::kIrisBase,
+               {leadingNumberOf(ui->UP), leadingNumberOf(ui->D), leadingNumberOf(ui->DN)},
+               IrisShift::TowardsNose);
+
+    // Step 5: pattern, and the oblique-action answers it allows.
+    const eso::PatternAnswer pattern =
+        eso::patternAndObliques(x.upGaze, x.downGaze, ui->Text1->text().toStdString());
+    if (pattern.pattern) {
+        ui->Text1->setText(text(*pattern.pattern));
+        ui->Label21->setText(text(eso::kPatternsCaption));
+    }
+    if (pattern.enabled) {
+        ui->Option8->setEnabled(pattern.enabled->normal);
+        ui->Option9->setEnabled(pattern.enabled->inferiorOveraction);
+        ui->Option10->setEnabled(pattern.enabled->superiorOveraction);
+    }
+}
+
+void EsoWorkup::onResetClicked() {
+    for (QLineEdit* box : {ui->D, ui->N, ui->DN, ui->UP, ui->N3}) box->setText(QStringLiteral("0"));
+    for (QLabel* label : {ui->Label1, ui->Label2, ui->Label19, ui->Label22}) label->clear();
+    ui->Text1->clear();
+    ui->Label21->clear();
+    placeIrisesAtBase(this, kIrises, eso::kIrisBase);
+    setLeftMm(ui->Image1, 0);
+}
+
+}  // namespace ocu

@@ -1,0 +1,186 @@
+#include "workups/rules/eso_diagnosis.h"
+
+namespace ocu::eso {
+namespace {
+
+// --- Step 2: type of esotropia and AC/A class --------------------------------
+
+enum class TypeByRow { ByAcaClass, Basic, DivergenceInsufficiency, Infantile };
+
+struct TypeRow {
+    int row;
+    bool (*holds)(const Deviations& x, bool infant);
+    bool writesAcaClass;
+    TypeByRow type;
+};
+
+// Rows 5 and 6 catch what row 2 leaves out because one deviation is 0.
+// Rows 1 and 3 do not look at the onset.
+constexpr TypeRow kTypeRows[] = {
+    {1, [](const Deviations& x, bool) { return x.nearGaze - x.distance > 15 && x.nearGaze != 0; },
+     true, TypeByRow::ByAcaClass},
+    {2, [](const Deviations& x, bool infant) {
+         const double nearExcess = x.nearGaze - x.distance;
+         return -15 <= nearExcess && nearExcess <= 15 && x.distance != 0 && x.nearGaze != 0 && !infant;
+     },
+     true, TypeByRow::Basic},
+    {3, [](const Deviations& x, bool) { return x.distance - x.nearGaze > 15 && x.distance != 0; },
+     false, TypeByRow::DivergenceInsufficiency},
+    {4, [](const Deviations& x, bool infant) { return x.distance > 25 && x.nearGaze > 25 && infant; },
+     false, TypeByRow::Infantile},
+    {5, [](const Deviations& x, bool infant) {
+         return x.nearGaze - x.distance <= 15 && x.nearGaze != 0 && !infant;
+     },
+     false, TypeByRow::Basic},
+    {6, [](const Deviations& x, bool infant) {
+         return x.distance - x.nearGaze <= 15 && x.distance != 0 && !infant;
+     },
+     false, TypeByRow::Basic},
+};
+
+// Row 1 names the type from the AC/A class; with a low class the type label
+// keeps the background it had.
+struct TypeByClassRow {
+    AcaClass aca;
+    std::string_view type;
+    std::optional<Rgb> background;
+};
+constexpr TypeByClassRow kTypeByClass[] = {
+    {AcaClass::Low, kNonAccommodative, std::nullopt},
+    {AcaClass::Normal, kNonAccommodative, kResultColour},
+    {AcaClass::High, kAccommodative, kResultColour},
+};
+
+Written typeWritten(TypeByRow type, AcaClass aca) {
+    switch (type) {
+        case TypeByRow::ByAcaClass:
+            for (const TypeByClassRow& row : kTypeByClass) {
+                if (row.aca == aca) return {row.type, row.background};
+            }
+            break;
+        case TypeByRow::Basic: return {kBasic, kResultColour};
+        case TypeByRow::DivergenceInsufficiency: return {kDivergenceInsufficiency, kResultColour};
+        case TypeByRow::Infantile: return {kInfantile, kResultColour};
+    }
+    return {kBasic, kResultColour};  // not reached: every class has its row
+}
+
+// --- Step 3: surgical options ----------------------------------------------------
+
+enum class Band { Above10, UpTo10, Any };
+
+bool inBand(Band band, double larger) {
+    switch (band) {
+        case Band::Above10: return larger > 10;
+        case Band::UpTo10: return larger <= 10;
+        case Band::Any: return true;
+    }
+    return false;
+}
+
+struct OptionRow {
+    std::string_view type;
+    Band larger;
+    std::optional<Written> option1;
+    std::optional<Written> option2;
+};
+
+constexpr Written cyan(std::string_view text) { return {text, kResultColour}; }
+constexpr std::optional<Written> kUnchanged = std::nullopt;
+
+constexpr OptionRow kOptionRows[] = {
+    {kNonAccommodative, Band::Above10, cyan(kBilateralMrRecession), kUnchanged},
+    {kAccommodative, Band::Above10, cyan(kBilateralMrRecession), cyan(kTryBifocals)},
+    {kBasic, Band::Above10, cyan(kBilateralMrRecession), cyan(kLrResectionMrRecession)},
+    {kNonAccommodative, Band::UpTo10, cyan(kNonSurgical), kUnchanged},
+    {kAccommodative, Band::UpTo10, cyan(kNearAddBifocals), cyan("")},
+    {kBasic, Band::UpTo10, cyan(kNonSurgical), kUnchanged},
+    {kInfantile, Band::Any, cyan(kInfantileRecession), Written{kInfantCaution, kCautionColour}},
+    {kDivergenceInsufficiency, Band::Any, cyan(kMrRecessionLrResection), cyan(kBilateralLrResection)},
+};
+
+// --- Step 5: pattern ---------------------------------------------------------------
+
+struct PatternRow {
+    bool (*holds)(double up, double down);
+    std::string_view pattern;
+    ObliqueButtons enabled;
+};
+
+constexpr PatternRow kPatternRows[] = {
+    {[](double up, double down) { return up - down > 10; }, "A", {true, false, true}},
+    {[](double up, double down) { return down - up > 15; }, "V", {true, true, false}},
+};
+// With no pattern in the box only "Normal" may be answered.
+constexpr ObliqueButtons kEnabledWithoutPattern{true, false, false};
+
+struct ShownRow {
+    std::string_view patternText;
+    ObliqueButtons shown;
+};
+constexpr ShownRow kShownRows[] = {
+    {"A", {true, false, true}},
+    {"V", {true, true, false}},
+};
+
+}  // namespace
+
+LargerBox largerDeviation(double distance, double nearGaze) {
+    return nearGaze > distance ? LargerBox::Near : LargerBox::Distance;
+}
+
+double acaRatio(double nearGaze, double nearPlus3) { return (nearGaze - nearPlus3) / 3; }
+
+AcaClass acaClass(double ratio) {
+    if (ratio < 3) return AcaClass::Low;
+    if (ratio <= 5) return AcaClass::Normal;
+    return AcaClass::High;
+}
+
+std::string_view acaText(AcaClass aca) {
+    switch (aca) {
+        case AcaClass::Low: return kLowAca;
+        case AcaClass::Normal: return kNormalAca;
+        case AcaClass::High: return kHighAca;
+    }
+    return kNormalAca;
+}
+
+TypeAnswer typeAndAca(const Deviations& deviations, bool onsetBelowOneYear) {
+    const AcaClass aca = acaClass(acaRatio(deviations.nearGaze, deviations.nearPlus3));
+    for (const TypeRow& row : kTypeRows) {
+        if (!row.holds(deviations, onsetBelowOneYear)) continue;
+        TypeAnswer answer;
+        answer.row = row.row;
+        if (row.writesAcaClass) answer.acaLabel = Written{acaText(aca), kResultColour};
+        answer.typeLabel = typeWritten(row.type, aca);
+        return answer;
+    }
+    return {};
+}
+
+OptionsAnswer surgicalOptions(std::string_view typeShown, double largerDeviation) {
+    for (const OptionRow& row : kOptionRows) {
+        if (row.type == typeShown && inBand(row.larger, largerDeviation)) {
+            return {row.option1, row.option2};
+        }
+    }
+    return {};
+}
+
+PatternAnswer patternAndObliques(double upGaze, double downGaze, std::string_view patternShown) {
+    for (const PatternRow& row : kPatternRows) {
+        if (row.holds(upGaze, downGaze)) return {row.pattern, row.enabled};
+    }
+    if (patternShown.empty()) return {std::nullopt, kEnabledWithoutPattern};
+    return {};
+}
+
+std::optional<ObliqueButtons> obliquesShownFor(std::string_view patternText) {
+    for (const ShownRow& row : kShownRows) {
+        if (row.patternText == patternText) return row.shown;
+    }
+    return std::nullopt;
+}
+
+}  // namespace ocu::eso

@@ -45,8 +45,8 @@ YesNo yesNo(const QRadioButton* yes, const QRadioButton* no) {
 
 void showDiagnosis(QLabel* diagnosis, QLabel* differential, const std::optional<Diagnosis>& result) {
     if (!result) return;
-    apply(diagnosis, result->diagnosis);
-    apply(differential, result->differential);
+    writeResult(diagnosis, result->diagnosis);
+    writeResult(differential, result->differential);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ void ParalyticWorkup::onEnterClicked() {
 
 void ParalyticWorkup::onResetClicked() {
     for (QLabel* label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6}) {
-        apply(label, LabelChange{"", kWhite});
+        writeResult(label, LabelChange{"", kWhite});
     }
 }
 

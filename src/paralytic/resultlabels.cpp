@@ -22,7 +22,7 @@ void setBackground(QLabel* label, Rgb colour) {
 
 QColor backgroundOf(const QLabel* label) { return label->palette().color(QPalette::Window); }
 
-void apply(QLabel* label, const std::optional<LabelChange>& change) {
+void writeResult(QLabel* label, const std::optional<LabelChange>& change) {
     if (!change) return;
     label->setText(QString::fromStdString(change->text));
     if (change->background) setBackground(label, *change->background);

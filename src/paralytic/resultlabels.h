@@ -21,7 +21,7 @@ QColor backgroundOf(const QLabel* label);
 
 // Writes the caption, and the background when the change gives one. No
 // change leaves the label as it is.
-void apply(QLabel* label, const std::optional<LabelChange>& change);
+void writeResult(QLabel* label, const std::optional<LabelChange>& change);
 
 // The answer whose option button is selected, or the group's Unanswered.
 template <class Answer>

@@ -1,5 +1,7 @@
 #include "paralytic/sixthnervemanagement.h"
 
+#include <QFontMetrics>
+
 #include "paralytic/resultlabels.h"
 #include "paralytic/rules/sixthnerve.h"
 #include "shell/navigator.h"
@@ -17,6 +19,14 @@ SixthNerveManagement::SixthNerveManagement(QWidget* parent)
     const QColor opening = palette().color(QPalette::HighlightedText);
     prepareResultLabel(ui->Label1, opening);
     prepareResultLabel(ui->Label2, opening);
+    // The long blank runs of the acute row are meant to put each label's
+    // second item on a line of its own: the labels are only a little wider
+    // than the longest first item, whatever the font.
+    const QFontMetrics metrics(ui->Label1->font());
+    const int width = metrics.horizontalAdvance(QStringLiteral("1 Wait at least 6 month before operation.")) +
+                      metrics.horizontalAdvance(QString(8, u' ')) + 2 * (ui->Label1->frameWidth() + 4);
+    ui->Label1->setFixedWidth(width);
+    ui->Label2->setFixedWidth(width);
     connect(ui->Command1, &QPushButton::clicked, this, &SixthNerveManagement::onManagementClicked);
     connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
 }

@@ -1,0 +1,60 @@
+#include "paralytic/rules/parks.h"
+
+namespace ocu::paralytic {
+namespace {
+
+constexpr HigherEye ROverL = HigherEye::RightOverLeft;
+constexpr HigherEye LOverR = HigherEye::LeftOverRight;
+constexpr WorseGaze RightGaze = WorseGaze::Right;
+constexpr WorseGaze LeftGaze = WorseGaze::Left;
+constexpr WorseGaze BothGazes = WorseGaze::Both;
+constexpr WorseHeadTurn Right = WorseHeadTurn::Right;
+constexpr WorseHeadTurn Left = WorseHeadTurn::Left;
+constexpr WorseHeadTurn Both = WorseHeadTurn::Both;
+
+// Every inference is written in the result colour.
+struct StepRow {
+    When<HigherEye> step1;
+    When<WorseGaze> step2;
+    When<WorseHeadTurn> step3;
+    std::string_view inference;
+};
+
+constexpr StepRow kStep1Rows[] = {
+    {ROverL, any, any, "Rt SO,Rt IR,Lt SR,Lt IO are may be weak."},
+    {LOverR, any, any, "Lt SO,Lt IR,Rt SR,Rt IO are may be weak."},
+};
+
+// "Both Gazes" gives no inference at this step.
+constexpr StepRow kStep2Rows[] = {
+    {LOverR, LeftGaze, any, "Lt IR Or Rt IO are may be Weak"},
+    {LOverR, RightGaze, any, "Rt SR Or Lt SO are may be Weak"},
+    {ROverL, RightGaze, any, "Rt IR Or Lt IO are may be Weak"},
+    {ROverL, LeftGaze, any, "Lt SR Or Rt SO are may be Weak"},
+};
+
+// Only the last row looks at step 2.
+constexpr StepRow kStep3Rows[] = {
+    {LOverR, any, Right, "Lt Inferior Rectus is weak"},
+    {LOverR, any, Left, "Lt Superior Oblique is weak"},
+    {ROverL, any, Right, "Rt Superior Oblique is weak"},
+    {ROverL, any, Left, "Rt Inferior Rectus is weak"},
+    {any, BothGazes, Both, " Both Superior Obliques are weak"},
+};
+
+template <std::size_t Rows>
+std::optional<LabelChange> infer(const StepRow (&rows)[Rows], const ThreeStepAnswers& a) {
+    const StepRow* row = firstMatch(rows, [&](const StepRow& r) {
+        return r.step1.holds(a.step1) && r.step2.holds(a.step2) && r.step3.holds(a.step3);
+    });
+    if (row == nullptr) return std::nullopt;
+    return LabelChange{std::string(row->inference), kResultColour};
+}
+
+}  // namespace
+
+std::optional<LabelChange> parksStep1(const ThreeStepAnswers& a) { return infer(kStep1Rows, a); }
+std::optional<LabelChange> parksStep2(const ThreeStepAnswers& a) { return infer(kStep2Rows, a); }
+std::optional<LabelChange> parksStep3(const ThreeStepAnswers& a) { return infer(kStep3Rows, a); }
+
+}  // namespace ocu::paralytic

@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "shell/navigator.h"
 #include "shell/screenregistry.h"
@@ -51,7 +54,15 @@ void activate(QWidget* widget) {
 
 void click(QWidget* widget) {
     activate(widget);
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    // An option button laid out wider than its caption only takes clicks on
+    // its round button and caption, as on a desktop: aim at the button.
+    QPoint where = widget->rect().center();
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        where = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option).center();
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, where);
 }
 
 void pressTab(QWidget* focused) {

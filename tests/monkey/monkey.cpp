@@ -206,7 +206,7 @@ private:
         }
         if (boxes.isEmpty()) return;
         QWidget* box = boxes[pick(static_cast<int>(boxes.size()))];
-        const QString text = kInputs[pick(static_cast<int>(kInputs.size()))];
+        const QString& text = kInputs[pick(static_cast<int>(kInputs.size()))];
         note(QLatin1String("type ") + QString::number(text.size()) + QLatin1String(" chars \"") +
              text.left(12) + QLatin1String("\" into ") + describe(box));
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box->height() / 2));

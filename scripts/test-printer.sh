@@ -17,7 +17,7 @@ _printer_sudo() {
 
 _printer_conf() { echo "/etc/cups/cups-pdf-${OCUVANCE_TEST_QUEUE}.conf"; }
 
-_printer_scheduler_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
+_printer_scheduler_running() { [[ "$(lpstat -r 2>/dev/null)" == *"is running"* ]]; }
 
 printer_up() {
   unset OCUVANCE_TEST_PDF_DIR
@@ -59,12 +59,13 @@ printer_up() {
   printf 'Out %s\nAnonDirName %s\nLabel 0\nTitlePref 0\n' "$out" "$out" |
     _printer_sudo tee "$(_printer_conf)" >/dev/null || return 1
 
+  # Cairo keeps text and drawings as vectors on the way through PostScript.
   local ppd
   ppd=$(lpinfo -m 2>/dev/null | awk 'tolower($0) ~ /cups-pdf/ && /_opt/ {print $1; exit}')
   [ -z "$ppd" ] && ppd=$(lpinfo -m 2>/dev/null | awk 'tolower($0) ~ /cups-pdf/ {print $1; exit}')
   [ -z "$ppd" ] && ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
   if ! _printer_sudo lpadmin -p "$OCUVANCE_TEST_QUEUE" -E -v "cups-pdf:/${OCUVANCE_TEST_QUEUE}" -m "$ppd" \
-       -o printer-error-policy=abort-job; then
+       -o printer-error-policy=abort-job -o pdftops-renderer-default=pdftocairo >/dev/null 2>&1; then
     echo "test printer: the queue $OCUVANCE_TEST_QUEUE could not be added; the real-printer test will skip" >&2
     _printer_sudo rm -f "$(_printer_conf)"
     return 1

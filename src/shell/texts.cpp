@@ -95,22 +95,16 @@ const std::string_view kExoGuidelineLines[27] = {
 };
 
 // The about page: the application and its makers.
-const std::string_view kAboutTextLines[15] = {
+const std::string_view kAboutTextLines[9] = {
     "Ocuvance",
     "",
-    "Ocuvance helps the eye surgeon work up a squint and plan its surgery, step by step:",
-    "the eso and exo work-ups, the paralytic and restrictive squints, the AC/A ratio and",
-    "A-V pattern calculators, the three-step test, and the squint amount calculator with",
-    "its simulated eyes.",
+    "Ocuvance helps the eye surgeon work up a squint and plan its surgery, step by step: the eso and exo work-ups, the paralytic and restrictive squints, the AC/A ratio and A-V pattern calculators, the three-step test, and the squint amount calculator with its simulated eyes.",
     "",
-    "Every amount it proposes comes from published dose-response tables and is a guide",
-    "only: the surgeon who examines the patient decides the operation.",
+    "Every amount it proposes comes from published dose-response tables and is a guide only: the surgeon who examines the patient decides the operation.",
     "",
-    "Made by the Ocuvance Clinical Software team, a small group of eye surgeons and",
-    "software engineers who wanted the tables and rules they use every day in one place.",
+    "Ocuvance is made by Ocuvance Clinical Software, a small team of eye surgeons and software engineers who wanted the tables and rules they use every day in one place.",
     "",
-    "Questions and corrections are welcome:",
-    "www.ocuvance.example",
+    "Questions and corrections are welcome at www.ocuvance.example",
 };
 
 }  // namespace ocu

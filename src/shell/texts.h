@@ -20,7 +20,7 @@ inline constexpr std::span<const std::string_view> kEsoGuidelines{kEsoGuidelineL
 extern const std::string_view kExoGuidelineLines[27];
 inline constexpr std::span<const std::string_view> kExoGuidelines{kExoGuidelineLines};
 
-extern const std::string_view kAboutTextLines[15];
+extern const std::string_view kAboutTextLines[9];
 inline constexpr std::span<const std::string_view> kAboutText{kAboutTextLines};
 
 }  // namespace ocu

@@ -2,6 +2,7 @@
 // up writes each page it takes into a PDF, which is read back and looked at.
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QDir>
 #include <QDirIterator>
 #include <QRegularExpression>
@@ -92,6 +93,8 @@ private slots:
         }
         QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF appeared in %1; jobs: %2").arg(
                                      outFolder_, run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue_}))));
+        // The page is ours to read and then to throw away.
+        const auto removePdf = qScopeGuard([pdf] { QFile::remove(pdf); });
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
 
         QTemporaryDir scratch;

@@ -29,9 +29,17 @@ void setText(QWidget* widget, const QString& text) {
     else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
 }
 
-void apply(QWidget* calculator, const handoff::Step& step) {
+void apply(QWidget* calculator, QWidget* workup, const handoff::Step& step) {
+    if (step.verb == handoff::Verb::HideWorkup) {
+        if (workup != nullptr) Navigator::instance().hide(workup->objectName());
+        return;
+    }
     auto* widget = calculator->findChild<QWidget*>(QString::fromStdString(step.control));
-    if (widget == nullptr) return;
+    if (widget == nullptr) {
+        qWarning("the calculator has no control %s", step.control.c_str());
+        Q_ASSERT_X(false, "applyHandoff", "a hand-off names a control the calculator lacks");
+        return;
+    }
     switch (step.verb) {
     case handoff::Verb::Select:
         if (auto* option = qobject_cast<QRadioButton*>(widget)) select(option);
@@ -49,15 +57,16 @@ void apply(QWidget* calculator, const handoff::Step& step) {
     case handoff::Verb::SetText: setText(widget, QString::fromStdString(step.text)); break;
     case handoff::Verb::SetRedBack: setBackground(widget, QColor(255, 0, 0)); break;
     case handoff::Verb::SetCyanBack: setBackground(widget, QColor(192, 255, 255)); break;
+    case handoff::Verb::HideWorkup: break;
     }
 }
 
 }  // namespace
 
-QWidget* applyHandoff(const handoff::Plan& plan) {
+QWidget* applyHandoff(const handoff::Plan& plan, QWidget* workup) {
     QWidget* calculator = Navigator::instance().open(QStringLiteral("Squint"));
     if (calculator == nullptr) return nullptr;
-    for (const handoff::Step& step : plan) apply(calculator, step);
+    for (const handoff::Step& step : plan) apply(calculator, workup, step);
     return calculator;
 }
 

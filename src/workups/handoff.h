@@ -1,7 +1,6 @@
 #pragma once
 // Carries out a hand-off plan on the amount calculator `Squint`, opening it
-// if it is not open. Unknown control names are skipped: a plan may name a
-// control of a calculator build that does not have it.
+// if it is not open. Every control a plan names must exist on the calculator.
 
 #include "workups/rules/handoff_plan.h"
 
@@ -10,6 +9,6 @@ class QWidget;
 namespace ocu {
 
 // Returns the calculator screen, or nullptr when it is not in this build.
-QWidget* applyHandoff(const handoff::Plan& plan);
+QWidget* applyHandoff(const handoff::Plan& plan, QWidget* workup);
 
 }  // namespace ocu

@@ -580,14 +580,6 @@ private slots:
         QCOMPARE(control<QLabel>(print, "Label3")->text(), QStringLiteral("Esotropia"));
     }
 
-    void theHandOffButtonDoesNothingYet() {
-        QWidget* eso = openEso();
-        const QStringList before = Navigator::instance().openScreens();
-        click(control<QPushButton>(eso, "Command4"));
-        QVERIFY(eso->isVisible());
-        QCOMPARE(Navigator::instance().openScreens(), before);
-    }
-
     void acaCalculatorIsFilledWithTheNearDeviations() {
         QWidget* eso = openEso();
         enterDeviations(eso, "0", "30", "12", "0", "0");

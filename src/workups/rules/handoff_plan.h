@@ -19,6 +19,7 @@ enum class Verb {
     SetText,      // text box or label: replace its text
     SetRedBack,   // background red, RGB (255, 0, 0)
     SetCyanBack,  // background light cyan, RGB (192, 255, 255)
+    HideWorkup,   // the work-up that hands off is hidden (it stays open)
 };
 
 struct Step {

@@ -18,12 +18,34 @@ KnownMessages::KnownMessages(const QString& document) {
         // table's padding around them goes.
         const QString cell = cells.last().trimmed();
         if (cell.size() >= 2 && cell.startsWith(QLatin1Char('"')) && cell.endsWith(QLatin1Char('"'))) {
-            texts_.insert(cell.mid(1, cell.size() - 2));
+            add(cell.mid(1, cell.size() - 2));
         }
     }
 }
 
+void KnownMessages::add(const QString& message) {
+    // "<screen>" and the like stand for what the application fills in.
+    static const QRegularExpression placeholder(QStringLiteral("<[^<>]+>"));
+    if (!message.contains(placeholder)) {
+        texts_.insert(message);
+        return;
+    }
+    QString pattern;
+    qsizetype from = 0;
+    for (auto it = placeholder.globalMatch(message); it.hasNext();) {
+        const auto match = it.next();
+        pattern += QRegularExpression::escape(message.mid(from, match.capturedStart() - from));
+        pattern += QStringLiteral(".+");
+        from = match.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(message.mid(from));
+    patterns_.append(QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')));
+}
+
 bool KnownMessages::contains(const QString& text) const {
+    for (const QRegularExpression& pattern : patterns_) {
+        if (pattern.match(text).hasMatch()) return true;
+    }
     static const QRegularExpression notANumber(
         QStringLiteral("^ Please enter a number (from \\S+ to \\S+ )?for [^\\n]+ $"));
     return texts_.contains(text) || notANumber.match(text).hasMatch();

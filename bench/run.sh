@@ -10,3 +10,4 @@ echo "Machine: $(nproc) cores, $(uname -m), $(grep -m1 'model name' /proc/cpuinf
 echo "| measure | baseline | figure | Ocuvance | figure | ratio |"
 echo "|---|---|---|---|---|---|"
 python3 bench/startup.py build-bench "${BENCH_RUNS:-30}"
+python3 bench/screens.py build-bench/bench/bench_screens

@@ -17,5 +17,6 @@ if grep -q ': error:\|: warning:' build/clang-tidy.log; then
 fi
 echo "cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
-  --enable=warning,performance,portability --suppress=missingIncludeSystem \
-  --suppress=unknownMacro -I src src/*/rules tests/*/rules
+  --library=qt --library=googletest --enable=warning,performance,portability \
+  --suppress=missingIncludeSystem -I src src tests/*/rules tests/fuzz
+echo "static checks clean"

@@ -285,6 +285,7 @@ void Squint::onEnterClicked() {
 
 void Squint::onShowResultClicked() {
     std::vector<std::string> texts;
+    texts.reserve(std::size(kAllBoxes));
     for (DoseBox box : kAllBoxes) texts.push_back(cell(box)->text().toStdString());
     const std::vector<std::string_view> cells(texts.begin(), texts.end());
     const double total = calc::totalCorrection(cells);

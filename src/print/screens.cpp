@@ -1,8 +1,11 @@
+#include "print/printscreen.h"
 #include "shell/navigator.h"
 #include "shell/screenregistry.h"
 
 namespace ocu {
 
-void registerPrintScreens(Navigator& /*screens*/) {}
+void registerPrintScreens(Navigator& screens) {
+    screens.registerScreen(QStringLiteral("Print_01"), [] { return new PrintScreen; });
+}
 
 }  // namespace ocu

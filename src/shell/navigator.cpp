@@ -11,8 +11,8 @@ Navigator& Navigator::instance() {
     return *navigator;
 }
 
-void Navigator::registerScreen(const QString& name, Factory factory) {
-    factories_.insert(name, std::move(factory));
+void Navigator::registerScreen(const QString& name, const Factory& factory) {
+    factories_.insert(name, factory);
 }
 
 bool Navigator::has(const QString& name) const { return factories_.contains(name); }

@@ -24,7 +24,7 @@ public:
 
     // Makes a screen known by its name. A screen that is not registered
     // cannot be opened; buttons leading to it stay disabled.
-    void registerScreen(const QString& name, Factory factory);
+    void registerScreen(const QString& name, const Factory& factory);
     bool has(const QString& name) const;
     QStringList registeredScreens() const;
 

@@ -1,5 +1,6 @@
 #include "shell/picture.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -7,12 +8,13 @@
 namespace ocu {
 namespace {
 
-// One parsed drawing per source, shared by every copy on every screen.
+// One parsed drawing per source, shared by every copy on every screen; the
+// application owns them, so they go when it does.
 QSvgRenderer* rendererFor(const QString& source) {
     static QHash<QString, QSvgRenderer*> renderers;
     auto it = renderers.find(source);
     if (it == renderers.end()) {
-        auto* renderer = new QSvgRenderer(source);
+        auto* renderer = new QSvgRenderer(source, QCoreApplication::instance());
         renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
         it = renderers.insert(source, renderer);
     }

@@ -14,4 +14,13 @@ QString joinLines(std::span<const std::string_view> lines);
 extern const std::string_view kTermsTextLines[19];
 inline constexpr std::span<const std::string_view> kTermsText{kTermsTextLines};
 
+extern const std::string_view kEsoGuidelineLines[26];
+inline constexpr std::span<const std::string_view> kEsoGuidelines{kEsoGuidelineLines};
+
+extern const std::string_view kExoGuidelineLines[27];
+inline constexpr std::span<const std::string_view> kExoGuidelines{kExoGuidelineLines};
+
+extern const std::string_view kAboutTextLines[9];
+inline constexpr std::span<const std::string_view> kAboutText{kAboutTextLines};
+
 }  // namespace ocu

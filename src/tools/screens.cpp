@@ -1,8 +1,13 @@
 #include "shell/navigator.h"
 #include "shell/screenregistry.h"
+#include "tools/aca.h"
+#include "tools/avpatterns.h"
 
 namespace ocu {
 
-void registerToolScreens(Navigator& /*screens*/) {}
+void registerToolScreens(Navigator& screens) {
+    screens.registerScreen(QStringLiteral("ACA"), [] { return new Aca; });
+    screens.registerScreen(QStringLiteral("Form_AVP"), [] { return new AvPatterns; });
+}
 
 }  // namespace ocu

@@ -1,8 +1,11 @@
 #include "shell/navigator.h"
 #include "shell/screenregistry.h"
+#include "tutorials/movements.h"
 
 namespace ocu {
 
-void registerTutorialScreens(Navigator& /*screens*/) {}
+void registerTutorialScreens(Navigator& screens) {
+    screens.registerScreen(QStringLiteral("Mov"), [] { return new Movements; });
+}
 
 }  // namespace ocu

@@ -10,6 +10,7 @@
 #include "shell/screenframe.h"
 #include "ui_esoworkup.h"
 #include "workups/deviationbox.h"
+#include "workups/handoff.h"
 #include "workups/irisrows.h"
 #include "workups/patientblock.h"
 #include "workups/results.h"
@@ -91,6 +92,7 @@ EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     connect(ui->Command2, &QPushButton::clicked, this, &EsoWorkup::onEnterClicked);
     connect(ui->Command5, &QPushButton::clicked, this, &EsoWorkup::onResetClicked);
     connectHelp();
+    leadsTo(ui->Command4, QStringLiteral("Squint"), [this] { onHandOffClicked(); });
 }
 
 EsoWorkup::~EsoWorkup() = default;
@@ -118,6 +120,38 @@ void EsoWorkup::connectObliqueActions() {
     showGrades(ui->Option9, true);
     showGrades(ui->Option10, true);
 }
+
+eso::HandoffInput EsoWorkup::handoffInput() const {
+    using eso::FixatingEye;
+    using eso::ObliqueAnswer;
+    eso::HandoffInput input;
+    if (ui->Option1->isChecked()) input.fixating = FixatingEye::OD;
+    else if (ui->Option2->isChecked()) input.fixating = FixatingEye::OS;
+    else if (ui->Option6->isChecked()) input.fixating = FixatingEye::AltOD;
+    else if (ui->Option7->isChecked()) input.fixating = FixatingEye::AltOS;
+    input.pattern = ui->Text1->text().toStdString();
+    if (ui->Option8->isChecked()) input.oblique = ObliqueAnswer::Normal;
+    else if (ui->Option9->isChecked()) input.oblique = ObliqueAnswer::InferiorOveraction;
+    else if (ui->Option10->isChecked()) input.oblique = ObliqueAnswer::SuperiorOveraction;
+    const std::array<QRadioButton*, 4> grades{ui->Option14, ui->Option15, ui->Option16, ui->Option17};
+    for (std::size_t i = 0; i < grades.size(); ++i) {
+        if (grades[i]->isChecked()) input.grade = static_cast<int>(i) + 1;
+    }
+    if (ui->Option12->isChecked()) {
+        input.chosen = eso::ChosenOption::One;
+        input.chosenText = ui->Label19->text().toStdString();
+    } else if (ui->Option13->isChecked()) {
+        input.chosen = eso::ChosenOption::Two;
+        input.chosenText = ui->Label22->text().toStdString();
+    }
+    input.largerDeviation = ui->D1->text().toStdString();
+    input.patient = {ui->Text2->text().toStdString(), ui->Text3->text().toStdString(),
+                     ui->Text4->text().toStdString(), ui->Text5->text().toStdString(),
+                     ui->Text7->text().toStdString(), ui->Text11->text().toStdString()};
+    return input;
+}
+
+void EsoWorkup::onHandOffClicked() { applyHandoff(eso::handoffPlan(handoffInput()), this); }
 
 void EsoWorkup::connectHelp() {
     leadsTo(ui->Command6, QStringLiteral("Inst_Eso"));

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "workups/rules/eso_diagnosis.h"
+#include "workups/rules/eso_handoff.h"
 
 namespace Ui { class EsoWorkup; }
 
@@ -29,6 +30,9 @@ private:
     void onEnterClicked();
     void onResetClicked();
     void onPatternChanged(const QString& pattern);
+    // "GoTo Squint Calculator": the calculator opens already planned.
+    void onHandOffClicked();
+    eso::HandoffInput handoffInput() const;
 
     // The five deviations as numbers, or nullopt after telling the user
     // which box does not hold one.

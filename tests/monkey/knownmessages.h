@@ -3,8 +3,8 @@
 #include <QSet>
 #include <QString>
 
-// The messages the application defines, as docs/messages.md lists them:
-// every text written there as `"..."`, plus the not-a-number wording.
+// The messages the application defines, as docs/messages.md lists them (the
+// last cell of a table row, in double quotes), plus the not-a-number wording.
 class KnownMessages {
 public:
     explicit KnownMessages(const QString& document);

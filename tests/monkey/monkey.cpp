@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -155,7 +156,15 @@ private:
             fail(QStringLiteral("no screen is shown"));
             return;
         }
-        QWidget* screen = screens[pick(static_cast<int>(screens.size()))];
+        // Home stays open all the time; most of a user's work is on the screens
+        // it leads to, so it gets a smaller share of the actions.
+        QList<QWidget*> others;
+        for (QWidget* w : screens) {
+            if (w->objectName() != QLatin1String(ocu::kHomeScreen)) others << w;
+        }
+        const bool onHome = others.isEmpty() || (others.size() < screens.size() && pick(100) < 15);
+        const QList<QWidget*>& from = onHome ? screens : others;
+        QWidget* screen = from[pick(static_cast<int>(from.size()))];
         reached_.insert(screen->objectName());
         activate(screen);
         ++done_;
@@ -197,12 +206,15 @@ private:
         }
         if (boxes.isEmpty()) return;
         QWidget* box = boxes[pick(static_cast<int>(boxes.size()))];
-        const QString text = kInputs[pick(static_cast<int>(kInputs.size()))];
+        const QString& text = kInputs[pick(static_cast<int>(kInputs.size()))];
         note(QLatin1String("type ") + QString::number(text.size()) + QLatin1String(" chars \"") +
              text.left(12) + QLatin1String("\" into ") + describe(box));
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box->height() / 2));
         if (QApplication::activeModalWidget() != nullptr) return;  // the click itself raised a message
-        if (text.size() > 20 || text.contains(QChar(0x01))) {
+        const bool typable = text.size() <= 20 && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+            return c.unicode() >= 0x20 && c.unicode() < 0x7f;
+        });
+        if (!typable) {
             // Long or unprintable texts arrive as a user pastes them.
             QGuiApplication::clipboard()->setText(text);
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);

@@ -1,0 +1,57 @@
+#include "print/cupsprinters.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "print/windowpage.h"
+
+namespace ocu {
+
+QStringList CupsPrinters::deviceNames() const { return QPrinterInfo::availablePrinterNames(); }
+
+QString CupsPrinters::defaultName() const { return QPrinterInfo::defaultPrinterName(); }
+
+PrintOutcome CupsPrinters::print(QWidget* window, const QString& deviceName) {
+    const QPrinterInfo device = QPrinterInfo::printerInfo(deviceName);
+    if (device.isNull()) return PrintOutcome::PrinterMissing;
+    const QString spooler = QStandardPaths::findExecutable(QStringLiteral("lp"));
+    if (spooler.isEmpty()) return PrintOutcome::Refused;
+
+    QPrinter printer(device, QPrinter::HighResolution);
+    QPageLayout layout = printer.pageLayout();
+    QTemporaryDir folder;
+    if (!folder.isValid()) return PrintOutcome::Refused;
+    const QString page = folder.filePath(QStringLiteral("page.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(page);
+    printer.setDocName(QStringLiteral("Ocuvance - ") + window->objectName());
+
+    const std::optional<PagePlacement> placement = placeWindow(window, layout, printer.resolution());
+    if (!placement) return PrintOutcome::Refused;
+    layout.setOrientation(placement->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!printer.setPageLayout(layout)) return PrintOutcome::Refused;
+
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrintOutcome::Refused;
+    paintWindow(painter, window, *placement);
+    if (!painter.end()) return PrintOutcome::Refused;
+
+    QProcess lp;
+    lp.setProcessChannelMode(QProcess::MergedChannels);
+    lp.start(spooler, {QStringLiteral("-d"), deviceName, QStringLiteral("-t"), printer.docName(),
+                       QStringLiteral("-n"), QStringLiteral("1"), QStringLiteral("--"), page});
+    if (!lp.waitForFinished(60000)) {
+        lp.kill();
+        lp.waitForFinished();
+        return PrintOutcome::Refused;
+    }
+    const bool taken = lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
+    return taken ? PrintOutcome::Printed : PrintOutcome::Refused;
+}
+
+}  // namespace ocu

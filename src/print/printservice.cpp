@@ -1,0 +1,42 @@
+#include "print/printservice.h"
+
+#include "print/cupsprinters.h"
+
+namespace ocu {
+
+PrintService& PrintService::instance() {
+    static PrintService service;
+    return service;
+}
+
+PrintService::PrintService() { usePrinters(std::make_unique<CupsPrinters>()); }
+
+void PrintService::usePrinters(std::unique_ptr<Printers> printers) {
+    printers_ = std::move(printers);
+    current_ = printers_->defaultName();
+}
+
+Printers& PrintService::printers() const { return *printers_; }
+
+QStringList PrintService::installedPrinters() const { return printers().deviceNames(); }
+
+QString PrintService::currentPrinter() const { return current_; }
+
+bool PrintService::selectPrinter(const QString& deviceName) {
+    const QStringList installed = installedPrinters();
+    for (qsizetype i = 0; i < installed.size(); ++i) {
+        if (installed.at(i) == deviceName) {
+            current_ = installed.at(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+PrintOutcome PrintService::printWindow(QWidget* window) {
+    if (current_.isEmpty()) return PrintOutcome::NoPrinter;
+    if (!installedPrinters().contains(current_)) return PrintOutcome::PrinterMissing;
+    return printers().print(window, current_);
+}
+
+}  // namespace ocu

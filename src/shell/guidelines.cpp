@@ -1,0 +1,40 @@
+#include "shell/guidelines.h"
+
+#include "shell/navigator.h"
+#include "shell/screenframe.h"
+#include "shell/texts.h"
+#include "ui_guidelines.h"
+
+namespace ocu {
+
+GuidelineSpec Guidelines::eso() {
+    return {QStringLiteral("Inst_Eso"), QStringLiteral("Guidelines:Eso Deviation"),
+            QStringLiteral("Back to Eso Deviations"), QStringLiteral("Esotropia"), kEsoGuidelines};
+}
+
+GuidelineSpec Guidelines::exo() {
+    return {QStringLiteral("Inst_Exo"), QStringLiteral("Guidelines Exo Deviation"),
+            QStringLiteral("Back To Exo Deviations"), QStringLiteral("Exotropia"), kExoGuidelines};
+}
+
+Guidelines::Guidelines(const GuidelineSpec& spec, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Guidelines>()) {
+    ui->setupUi(this);
+    setObjectName(spec.name);
+    frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = spec.title});
+    ui->Text1->setPlainText(joinLines(spec.lines));
+    ui->Text1->setAccessibleName(spec.title);
+    ui->Command1->setText(spec.backCaption);
+    const QString name = spec.name;
+    const QString workup = spec.workup;
+    leadsTo(ui->Command1, workup, [name, workup] {
+        Navigator& screens = Navigator::instance();
+        screens.open(workup);
+        screens.hide(name);
+    });
+    connect(ui->Command2, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+}
+
+Guidelines::~Guidelines() = default;
+
+}  // namespace ocu

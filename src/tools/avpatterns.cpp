@@ -1,0 +1,98 @@
+#include "tools/avpatterns.h"
+
+#include <array>
+#include <utility>
+
+#include "shell/controls.h"
+#include "shell/navigator.h"
+#include "shell/rules/messages.h"
+#include "shell/rules/numbers.h"
+#include "shell/screenframe.h"
+#include "tools/rules/avpatterns.h"
+#include "ui_avpatterns.h"
+
+namespace ocu {
+
+AvPatterns::AvPatterns(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AvPatterns>()) {
+    ui->setupUi(this);
+    setClientSizeMm(this, 139.44, 150.55);
+    frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = QStringLiteral("Patterns Calculator")});
+    placeMm(ui->Frame2, 8.5, 12.7, 118.8, 14);
+    placeMm(ui->Frame1, 3.5, 28, 59.5, 97.6);
+    placeMm(ui->Text4, 69.85, 129.1, 57.4, 6.5);
+    placeMm(ui->Command8, 3.5, 131, 26, 8.5);
+    placeFaces();
+    // As designed: the up and down rows start 2 mm nearer the primary row.
+    const auto rest = avp::restingIrises();
+    placeIrises({{rest.rightUp.left, avp::kUpTopAtOpen}, {rest.leftUp.left, avp::kUpTopAtOpen},
+                 rest.rightPrimary, rest.leftPrimary,
+                 {rest.rightDown.left, avp::kDownTopAtOpen}, {rest.leftDown.left, avp::kDownTopAtOpen}});
+
+    for (QLineEdit* box : {ui->Text1, ui->Text2, ui->Text3}) {
+        onFocusIn(box, [box] { box->clear(); });
+        onFocusOut(box, [box] {
+            if (box->text().isEmpty()) box->setText(QStringLiteral("0"));
+        });
+    }
+    connect(ui->Command1, &QPushButton::clicked, this, &AvPatterns::onEnterClicked);
+    connect(ui->Command3, &QPushButton::clicked, this, &AvPatterns::onResetClicked);
+    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+}
+
+AvPatterns::~AvPatterns() = default;
+
+void AvPatterns::placeFaces() {
+    for (const auto& [face, box] : {std::pair{ui->Image2, avp::kUpFace}, std::pair{ui->Image1, avp::kPrimaryFace},
+                                    std::pair{ui->Image3, avp::kDownFace}}) {
+        placeMm(face, box.left, box.top, box.width, box.height);
+    }
+}
+
+void AvPatterns::placeIrises(const avp::Irises& irises) {
+    const std::array<std::pair<QWidget*, avp::Point>, 6> placed = {{
+        {ui->Image4, irises.rightUp}, {ui->Image5, irises.leftUp},
+        {ui->Image6, irises.rightPrimary}, {ui->Image7, irises.leftPrimary},
+        {ui->Image8, irises.rightDown}, {ui->Image9, irises.leftDown},
+    }};
+    for (const auto& [iris, at] : placed) placeMm(iris, at.left, at.top, avp::kIrisSize, avp::kIrisSize);
+}
+
+void AvPatterns::onEnterClicked() {
+    const avp::Deviation type = ui->Option1->isChecked()   ? avp::Deviation::Esotropia
+                                : ui->Option2->isChecked() ? avp::Deviation::Exotropia
+                                                           : avp::Deviation::None;
+    if (type == avp::Deviation::None) {
+        showMessage(this, QStringLiteral("Please Select Type Of Deviation "));
+        return;
+    }
+    // Screen order, top to bottom; the first box that is not a number stops the press.
+    const std::array<std::pair<QLineEdit*, const char*>, 3> boxes = {{
+        {ui->Text2, "up gaze deviation"},
+        {ui->Text1, "primary position deviation"},
+        {ui->Text3, "down gaze deviation"},
+    }};
+    std::array<double, 3> values{};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto value = wholeNumber(boxes[i].first->text().toStdString());
+        if (!value) {
+            showMessage(this, QString::fromStdString(notANumberMessage(boxes[i].second)));
+            boxes[i].first->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        values[i] = *value;
+    }
+    const avp::Gazes gazes{values[0], values[1], values[2]};
+    if (const auto text = avp::pattern(type, gazes)) {
+        ui->Text4->setText(QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size())));
+    }
+    if (const auto irises = avp::irises(type, gazes)) placeIrises(*irises);
+}
+
+void AvPatterns::onResetClicked() {
+    placeIrises(avp::restingIrises());
+    placeFaces();
+    for (QLineEdit* box : {ui->Text1, ui->Text2, ui->Text3}) box->setText(QStringLiteral("0"));
+    ui->Text4->clear();
+}
+
+}  // namespace ocu

@@ -1,0 +1,101 @@
+#include "tutorials/movements.h"
+
+#include <array>
+
+#include "shell/controls.h"
+#include "shell/navigator.h"
+#include "shell/rules/messages.h"
+#include "shell/rules/numbers.h"
+#include "shell/screenframe.h"
+#include "tutorials/rules/eyemovements.h"
+#include "tutorials/rules/overactiongrades.h"
+#include "ui_movements.h"
+
+namespace ocu {
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+void whiteOnBlack(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 0));
+    palette.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+Movements::Movements(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Movements>()) {
+    ui->setupUi(this);
+    setClientSizeMm(this, 241.3, 171.45);
+    frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = QStringLiteral("Simulator And  Calculator")});
+    // The face fills the top left corner; the banner and strip stay readable over it.
+    ui->Image1->lower();
+    placeMm(ui->Image1, 0, 0, 120.915, 72.231);
+    for (const auto& [iris, at] : {std::pair{ui->Image2, movements::kOdRest}, std::pair{ui->Image3, movements::kOsRest}}) {
+        placeMm(iris, at.left, at.top, movements::kIrisSize, movements::kIrisSize);
+    }
+    for (QLabel* label : {ui->Label3, ui->Label4, ui->Label5, ui->Label6}) whiteOnBlack(label);
+
+    for (const auto& row : movements::kBothEyesRows) connectMovement(row.button);
+    for (const auto& row : movements::kDuctionRows) connectMovement(row.button);
+    for (const auto& row : movements::kGradeRows) {
+        for (std::string_view button : row.buttons) connectMovement(button);
+    }
+    for (QLineEdit* box : {ui->Text1, ui->Text2}) onFocusIn(box, [box] { box->clear(); });
+    connect(ui->Command5, &QPushButton::clicked, this, &Movements::onCalculateGradesClicked);
+    connect(ui->Command6, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+}
+
+Movements::~Movements() = default;
+
+void Movements::connectMovement(std::string_view button) {
+    auto* control = findChild<QPushButton*>(text(button));
+    Q_ASSERT(control != nullptr);
+    connect(control, &QPushButton::clicked, this, [this, button] { move(button); });
+}
+
+void Movements::move(std::string_view button) {
+    const movements::Eye eye = ui->Option3->isChecked()   ? movements::Eye::Right
+                               : ui->Option4->isChecked() ? movements::Eye::Left
+                                                          : movements::Eye::None;
+    const auto movement = movements::movementFor(button, eye);
+    if (!movement) return;
+    placeMm(ui->Image2, movement->pose.od.left, movement->pose.od.top);
+    placeMm(ui->Image3, movement->pose.os.left, movement->pose.os.top);
+    if (movement->od) ui->Label3->setText(text(*movement->od));
+    if (movement->os) ui->Label4->setText(text(*movement->os));
+}
+
+void Movements::onCalculateGradesClicked() {
+    struct EyeBoxes {
+        QLineEdit* deviation;
+        QLabel* grade;
+        const char* what;
+    };
+    const std::array<EyeBoxes, 2> eyes = {{
+        {ui->Text1, ui->Label5, "vertical deviation OD"},
+        {ui->Text2, ui->Label6, "vertical deviation OS"},
+    }};
+    // Each eye is graded on its own: a box that does not hold a whole number
+    // is named and leaves its eye's grade as it was.
+    QLineEdit* firstRefused = nullptr;
+    for (const EyeBoxes& eye : eyes) {
+        const WholeReading reading = wholeNumber16(eye.deviation->text().toStdString());
+        if (reading.status == WholeReading::Status::Ok) {
+            if (const auto grade = grades::overActionGrade(reading.value)) eye.grade->setText(text(*grade));
+            continue;
+        }
+        const std::string message = reading.status == WholeReading::Status::OutOfRange
+                                        ? outOfRangeMessage(eye.what, "-32768", "32767")
+                                        : notANumberMessage(eye.what);
+        showMessage(this, QString::fromStdString(message));
+        if (firstRefused == nullptr) firstRefused = eye.deviation;
+    }
+    if (firstRefused != nullptr) firstRefused->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace ocu

@@ -10,6 +10,7 @@
 #include "shell/screenframe.h"
 #include "ui_exoworkup.h"
 #include "workups/deviationbox.h"
+#include "workups/handoff.h"
 #include "workups/irisrows.h"
 #include "workups/patientblock.h"
 #include "workups/results.h"
@@ -49,7 +50,7 @@ constexpr Placement kResultLabels[] = {
     {"Label9", 2.1, 37, 82.8, 10.6},
     {"Label24", 87, 37, 48.9, 10.6},
     {"Label10", 2.1, 5.8, 74.3, 11.6},
-    {"Label12", 89.5, 5.8, 70.1, 11.6},
+    {"Label12", 86, 5.8, 70.1, 11.6},
 };
 
 constexpr IrisNames kIrises{{{"Image4", "Image5"}, {"Image6", "Image7"}, {"Image8", "Image9"}}};
@@ -120,6 +121,7 @@ ExoWorkup::ExoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     connect(ui->Command1, &QPushButton::clicked, this, &ExoWorkup::onEnterClicked);
     connect(ui->Command6, &QPushButton::clicked, this, &ExoWorkup::onResetClicked);
     connectHelp();
+    leadsTo(ui->Command2, QStringLiteral("Squint"), [this] { onHandOffClicked(); });
 }
 
 ExoWorkup::~ExoWorkup() = default;
@@ -255,6 +257,45 @@ void ExoWorkup::showPatternConsequences() {
     if (consequences->step7Shown) ui->Frame6->setVisible(*consequences->step7Shown);
     if (consequences->option1) ui->Label10->setText(text(*consequences->option1));
     if (consequences->hidesHandOff) ui->Command2->hide();
+}
+
+exo::HandoffInput ExoWorkup::handoffInput() const {
+    using exo::FixatingEye;
+    using exo::ObliqueAnswer;
+    exo::HandoffInput input;
+    if (ui->Option9->isChecked()) input.fixating = FixatingEye::OD;
+    else if (ui->Option8->isChecked()) input.fixating = FixatingEye::OS;
+    else if (ui->Option2->isChecked()) input.fixating = FixatingEye::AltOD;
+    else if (ui->Option1->isChecked()) input.fixating = FixatingEye::AltOS;
+    input.pattern = ui->Label1->text().toStdString();
+    // A button counts as chosen when it is selected, shown or not.
+    if (ui->Option13->isChecked()) input.oblique = ObliqueAnswer::Normal;
+    else if (ui->Option12->isChecked()) input.oblique = ObliqueAnswer::InferiorOveraction;
+    else if (ui->Option10->isChecked()) input.oblique = ObliqueAnswer::SuperiorOveraction;
+    else if (ui->Option14->isChecked()) input.oblique = ObliqueAnswer::BothOveractions;
+    const std::array<QRadioButton*, 4> grades{ui->Option17, ui->Option18, ui->Option19, ui->Option20};
+    for (std::size_t i = 0; i < grades.size(); ++i) {
+        if (grades[i]->isChecked()) input.grade = static_cast<int>(i) + 1;
+    }
+    if (ui->Option15->isChecked()) {
+        input.chosen = exo::ChosenOption::One;
+        input.chosenText = ui->Label10->text().toStdString();
+    } else if (ui->Option16->isChecked()) {
+        input.chosen = exo::ChosenOption::Two;
+        input.chosenText = ui->Label12->text().toStdString();
+    }
+    input.largerDeviation = ui->D1->text().toStdString();
+    input.patient = {ui->Text2->text().toStdString(), ui->Text3->text().toStdString(),
+                     ui->Text4->text().toStdString(), ui->Text5->text().toStdString(),
+                     ui->Text7->text().toStdString(), ui->Text11->text().toStdString()};
+    return input;
+}
+
+void ExoWorkup::onHandOffClicked() {
+    const exo::Handoff handoff = exo::handoffPlan(handoffInput());
+    applyHandoff(handoff.plan, this);
+    // Hidden now; shown again by the calculator's exo Back button.
+    write(ui->Label10, handoff.workupOption1);
 }
 
 void ExoWorkup::onResetClicked() {

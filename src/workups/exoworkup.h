@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "workups/rules/exo_diagnosis.h"
+#include "workups/rules/exo_handoff.h"
 
 namespace Ui { class ExoWorkup; }
 
@@ -31,6 +32,9 @@ private:
 
     void onEnterClicked();
     void onResetClicked();
+    // "Go To Squint Calculator": the calculator opens already planned.
+    void onHandOffClicked();
+    exo::HandoffInput handoffInput() const;
 
     // The six deviations as numbers, or nullopt after telling the user
     // which box does not hold one.

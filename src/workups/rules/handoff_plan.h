@@ -3,6 +3,9 @@
 // things to do to the calculator's controls, by control name, in order.
 // The work-up rules build the list; the screen side only carries it out.
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,5 +32,25 @@ struct Step {
 };
 
 using Plan = std::vector<Step>;
+
+// A row of a hand-off table: the things one answer does to the calculator,
+// held by value so that the tables are plain constant data.
+struct Action {
+    Verb verb = Verb::Press;
+    const char* control = "";
+};
+struct Actions {
+    constexpr Actions(std::initializer_list<Action> actions) {
+        for (const Action& action : actions) list[size++] = action;
+    }
+    std::array<Action, 10> list{};
+    std::size_t size = 0;
+};
+
+inline void append(Plan& plan, const Actions& actions) {
+    for (std::size_t i = 0; i < actions.size; ++i) {
+        plan.push_back({actions.list[i].verb, actions.list[i].control, {}});
+    }
+}
 
 }  // namespace ocu::handoff

@@ -24,9 +24,10 @@ QString PrintService::currentPrinter() const { return current_; }
 
 bool PrintService::selectPrinter(const QString& deviceName) {
     const QStringList installed = installedPrinters();
-    for (qsizetype i = 0; i < installed.size(); ++i) {
-        if (installed.at(i) == deviceName) {
-            current_ = installed.at(i);
+    // The first installed printer of that name, in the system's order.
+    for (const QString& printer : installed) {
+        if (printer == deviceName) {
+            current_ = printer;
             return true;
         }
     }

@@ -120,7 +120,7 @@ private slots:
         QTest::addColumn<QString>("label3");  // after Elevation named the superior recti
         QTest::addColumn<QString>("label4");
         const QString rsr = " Rt. Sup. Rectus", lsr = " Lt. Sup. Rectus";
-        auto row = [](const char* name, const char* eye, const char* button, QPointF od, QPointF os, QString l3, QString l4) {
+        auto row = [](const char* name, const char* eye, const char* button, QPointF od, QPointF os, const QString& l3, const QString& l4) {
             QTest::newRow(name) << QString(eye) << QString(button) << od << os << l3 << l4;
         };
         row("primary", "Option3", "Prim", {28.205, 34.608}, {83.009, 34.608}, "", "");

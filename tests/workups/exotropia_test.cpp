@@ -74,7 +74,7 @@ QString obliquesShown(QWidget* exo) {
     return shown;
 }
 
-void standIn(const char* name, std::function<void(QWidget*)> build = {}) {
+void standIn(const char* name, const std::function<void(QWidget*)>& build = {}) {
     Navigator& screens = Navigator::instance();
     if (screens.has(QLatin1String(name))) return;
     screens.registerScreen(QLatin1String(name), [name, build] {

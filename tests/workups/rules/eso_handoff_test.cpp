@@ -226,7 +226,7 @@ TEST_P(EsoHandoffText, FromOptionPatternAndObliqueAnswer) {
         return;
     }
     std::vector<std::string> expected = {std::string("text Text11 = ") + GetParam().procedure};
-    if (GetParam().cyan) expected.push_back("cyan Text11");
+    if (GetParam().cyan) expected.emplace_back("cyan Text11");
     EXPECT_EQ(written, expected);
 }
 constexpr auto One = ChosenOption::One;

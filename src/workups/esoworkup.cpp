@@ -145,9 +145,7 @@ eso::HandoffInput EsoWorkup::handoffInput() const {
         input.chosenText = ui->Label22->text().toStdString();
     }
     input.largerDeviation = ui->D1->text().toStdString();
-    input.patient = {ui->Text2->text().toStdString(), ui->Text3->text().toStdString(),
-                     ui->Text4->text().toStdString(), ui->Text5->text().toStdString(),
-                     ui->Text7->text().toStdString(), ui->Text11->text().toStdString()};
+    input.patient = patientOf(this);
     return input;
 }
 

@@ -16,4 +16,13 @@ void setUpPatientBlock(QWidget* screen) {
     dateTime->setText(QString::fromStdString(currentDateTime()));
 }
 
+handoff::Patient patientOf(const QWidget* screen) {
+    auto text = [screen](const char* name) {
+        const auto* box = screen->findChild<QLineEdit*>(QLatin1String(name));
+        Q_ASSERT(box != nullptr);
+        return box->text().toStdString();
+    };
+    return {text("Text2"), text("Text3"), text("Text4"), text("Text5"), text("Text7"), text("Text11")};
+}
+
 }  // namespace ocu

@@ -14,25 +14,10 @@ using handoff::Plan;
 using handoff::Verb;
 using enum handoff::Verb;
 
-struct Action {
-    Verb verb = Verb::Press;
-    const char* control = "";
-};
+using handoff::Action;
+using handoff::Actions;
 
-// A row's actions, held by value so that the tables are plain constant data.
-struct Actions {
-    constexpr Actions(std::initializer_list<Action> actions) {
-        for (const Action& action : actions) list[size++] = action;
-    }
-    std::array<Action, 8> list{};
-    std::size_t size = 0;
-};
-
-void add(Plan& plan, const Actions& actions) {
-    for (std::size_t i = 0; i < actions.size; ++i) {
-        plan.push_back({actions.list[i].verb, actions.list[i].control, {}});
-    }
-}
+void add(Plan& plan, const Actions& actions) { handoff::append(plan, actions); }
 
 // Step 1: the eye that does not fix turns in.
 struct NonFixingRow {
@@ -218,13 +203,7 @@ handoff::Plan handoffPlan(const HandoffInput& input) {
         }
     }
 
-    plan.push_back({SetText, "Text1", input.largerDeviation});
-    plan.push_back({SetText, "Text3", input.patient.name});
-    plan.push_back({SetText, "Text2", input.patient.age});
-    plan.push_back({SetText, "Text6", input.patient.sex});
-    plan.push_back({SetText, "Text7", input.patient.registration});
-    plan.push_back({SetText, "Text8", input.patient.consultant});
-    plan.push_back({SetText, "Text10", input.patient.hospital});
+    handoff::appendDeviationAndPatient(plan, input.largerDeviation, input.patient);
     add(plan, {{Press, "enter"}, {Disable, "enter"}, {Press, "Command9"}, {Disable, "Command9"},
                {Show, "Command6"}, {Hide, "Command7"}, {HideWorkup, ""}, {Hide, "Command11"}});
     return plan;

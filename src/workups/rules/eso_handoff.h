@@ -12,9 +12,7 @@ enum class FixatingEye { None, OD, OS, AltOD, AltOS };
 enum class ObliqueAnswer { None, Normal, InferiorOveraction, SuperiorOveraction };
 enum class ChosenOption { None, One, Two };
 
-struct Patient {
-    std::string name, age, sex, registration, consultant, hospital;
-};
+using handoff::Patient;
 
 // The work-up as the hand-off reads it.
 struct HandoffInput {

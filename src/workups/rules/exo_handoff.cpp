@@ -181,13 +181,7 @@ Handoff handoffPlan(const HandoffInput& input) {
         }
     }
 
-    plan.push_back({SetText, "Text1", input.largerDeviation});
-    plan.push_back({SetText, "Text3", input.patient.name});
-    plan.push_back({SetText, "Text2", input.patient.age});
-    plan.push_back({SetText, "Text6", input.patient.sex});
-    plan.push_back({SetText, "Text7", input.patient.registration});
-    plan.push_back({SetText, "Text8", input.patient.consultant});
-    plan.push_back({SetText, "Text10", input.patient.hospital});
+    handoff::appendDeviationAndPatient(plan, input.largerDeviation, input.patient);
     append(plan, {{Press, "enter"}, {Disable, "enter"}, {Press, "Command9"}, {Disable, "Command9"},
                {Show, "Command7"}, {Hide, "Command6"}, {HideWorkup, ""}, {Disable, "Command11"}});
     return result;

@@ -53,4 +53,21 @@ inline void append(Plan& plan, const Actions& actions) {
     }
 }
 
+// The patient information block of a work-up.
+struct Patient {
+    std::string name, age, sex, registration, consultant, hospital;
+};
+
+// The deviation and the patient, written into the calculator's boxes (the
+// calculator keeps its own date and time).
+inline void appendDeviationAndPatient(Plan& plan, const std::string& deviation, const Patient& patient) {
+    plan.push_back({Verb::SetText, "Text1", deviation});
+    plan.push_back({Verb::SetText, "Text3", patient.name});
+    plan.push_back({Verb::SetText, "Text2", patient.age});
+    plan.push_back({Verb::SetText, "Text6", patient.sex});
+    plan.push_back({Verb::SetText, "Text7", patient.registration});
+    plan.push_back({Verb::SetText, "Text8", patient.consultant});
+    plan.push_back({Verb::SetText, "Text10", patient.hospital});
+}
+
 }  // namespace ocu::handoff

@@ -17,16 +17,16 @@ GuidelineSpec Guidelines::exo() {
             QStringLiteral("Back To Exo Deviations"), QStringLiteral("Exotropia"), kExoGuidelines};
 }
 
-Guidelines::Guidelines(const GuidelineSpec& spec, QWidget* parent)
+Guidelines::Guidelines(const GuidelineSpec& design, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Guidelines>()) {
     ui->setupUi(this);
-    setObjectName(spec.name);
-    frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = spec.title});
-    ui->Text1->setPlainText(joinLines(spec.lines));
-    ui->Text1->setAccessibleName(spec.title);
-    ui->Command1->setText(spec.backCaption);
-    const QString name = spec.name;
-    const QString workup = spec.workup;
+    setObjectName(design.name);
+    frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = design.title});
+    ui->Text1->setPlainText(joinLines(design.lines));
+    ui->Text1->setAccessibleName(design.title);
+    ui->Command1->setText(design.backCaption);
+    const QString name = design.name;
+    const QString workup = design.workup;
     leadsTo(ui->Command1, workup, [name, workup] {
         Navigator& screens = Navigator::instance();
         screens.open(workup);

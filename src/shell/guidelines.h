@@ -24,7 +24,7 @@ struct GuidelineSpec {
 class Guidelines : public QWidget {
     Q_OBJECT
 public:
-    explicit Guidelines(const GuidelineSpec& spec, QWidget* parent = nullptr);
+    explicit Guidelines(const GuidelineSpec& design, QWidget* parent = nullptr);
     ~Guidelines() override;
 
     static GuidelineSpec eso();

@@ -95,16 +95,16 @@ QString bannerText(const QString& title) {
     return QStringLiteral("Ocuvance                    ") + title;
 }
 
-void frameScreen(QWidget* screen, const FrameSpec& spec) {
-    screen->setWindowTitle(spec.caption);
-    QLabel* banner = strip(screen, spec.bannerName, bannerText(spec.title));
+void frameScreen(QWidget* screen, const FrameSpec& design) {
+    screen->setWindowTitle(design.caption);
+    QLabel* banner = strip(screen, design.bannerName, bannerText(design.title));
     QFont bold = banner->font();
     bold.setBold(true);
     banner->setFont(bold);
-    auto* circles = new BannerCircles(spec.circles, banner);
-    QLabel* left = strip(screen, spec.leftStripName);
-    QLabel* right = strip(screen, spec.rightStripName);
-    QLabel* credit = strip(screen, spec.creditName, creditLine());
+    auto* circles = new BannerCircles(design.circles, banner);
+    QLabel* left = strip(screen, design.leftStripName);
+    QLabel* right = strip(screen, design.rightStripName);
+    QLabel* credit = strip(screen, design.creditName, creditLine());
     credit->setAlignment(Qt::AlignCenter);
     for (QWidget* piece : {static_cast<QWidget*>(banner), static_cast<QWidget*>(left),
                            static_cast<QWidget*>(right), static_cast<QWidget*>(credit)}) {

@@ -32,6 +32,6 @@ QString bannerText(const QString& title);
 
 // Frames the screen in one call; the pieces follow the window's size and stay
 // behind the screen's own controls.
-void frameScreen(QWidget* screen, const FrameSpec& spec);
+void frameScreen(QWidget* screen, const FrameSpec& design);
 
 }  // namespace ocu

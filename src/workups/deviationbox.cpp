@@ -24,23 +24,23 @@ void complainAndReturn(QLineEdit* box, const QString& message) {
 
 }  // namespace
 
-void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& spec) {
+void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design) {
     onFocusIn(box, [box] { box->clear(); });
-    onFocusOut(box, [box, spec] {
+    onFocusOut(box, [box, design] {
         const std::optional<double> limit =
-            spec.tooLargeMessage ? std::optional<double>(kMaxWorkupDeviation) : std::nullopt;
+            design.tooLargeMessage ? std::optional<double>(kMaxWorkupDeviation) : std::nullopt;
         switch (checkDeviation(box->text().toStdString(), limit)) {
             case DeviationVerdict::Accepted: break;
             case DeviationVerdict::PutZero: box->setText(QStringLiteral("0")); break;
-            case DeviationVerdict::TooLarge: complainAndReturn(box, *spec.tooLargeMessage); break;
+            case DeviationVerdict::TooLarge: complainAndReturn(box, *design.tooLargeMessage); break;
             case DeviationVerdict::NotANumber:
-                complainAndReturn(box, QString::fromStdString(notANumberMessage(spec.what.toStdString())));
+                complainAndReturn(box, QString::fromStdString(notANumberMessage(design.what.toStdString())));
                 break;
         }
     });
 }
 
-std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& spec) {
+std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& design) {
     // A box is empty only while the user is in it: leaving it puts "0" in it.
     // It is empty here when the press that asked took the focus from a box
     // just refused for its value, and the user has had that box's message.
@@ -49,7 +49,7 @@ std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec
         return std::nullopt;
     }
     const std::optional<double> deviation = readDeviation(box->text().toStdString());
-    if (!deviation) complainAndReturn(box, QString::fromStdString(notANumberMessage(spec.what.toStdString())));
+    if (!deviation) complainAndReturn(box, QString::fromStdString(notANumberMessage(design.what.toStdString())));
     return deviation;
 }
 

@@ -20,11 +20,11 @@ struct DeviationBoxSpec {
     QString what;
 };
 
-void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& spec);
+void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design);
 
 // The deviation the box holds as a whole number, or the not-a-number
 // message with the focus back in the box and nullopt. An empty box gives
 // nullopt with the focus back in it but no second message (see the .cpp).
-std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& spec);
+std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& design);
 
 }  // namespace ocu

@@ -113,9 +113,18 @@ std::string formatNumber(double value) {
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
     // The digits, rounded to 15 significant ones, as d.dddddddddddddde+XX.
     char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::scientific, 14);
-    if (ec != std::errc{}) return "0";
+    std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                 std::chars_format::scientific, 14);
+    if (written.ec != std::errc{}) return "0";
+    // Next to the largest double, rounding to 15 digits can step past it, and
+    // the text would read back as infinity; write all 17 digits there instead.
+    double back = 0;
+    if (std::from_chars(buffer, written.ptr, back, std::chars_format::scientific).ec ==
+        std::errc::result_out_of_range) {
+        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 16);
+        if (written.ec != std::errc{}) return "0";
+    }
+    char* end = written.ptr;
     std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t e = scientific.find('e');
     int exponent = 0;

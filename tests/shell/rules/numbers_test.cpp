@@ -103,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatNumber, testing::Values(
     FormatCase{-2.5e-7, "-0.00000025"}, FormatCase{0.5, "0.5"}, FormatCase{99.99999999999999, "100"}));
 
 TEST(FormatNumber, WritingThenReadingGivesTheNumberBack) {
-    for (double value : {22.5, 0.001, -17.25, 89.999, 1.0 / 7, 3.3e19, 1e-20, -4.4e300}) {
+    for (double value : {22.5, 0.001, -17.25, 89.999, 1.0 / 7, 3.3e19, 1e-20, -4.4e300,
+                         std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()}) {
         const double back = leadingNumber(formatNumber(value));
         EXPECT_NEAR(back, value, std::abs(value) * 1e-14) << value;
     }

@@ -17,8 +17,6 @@ using enum handoff::Verb;
 using handoff::Action;
 using handoff::Actions;
 
-void add(Plan& plan, const Actions& actions) { handoff::append(plan, actions); }
-
 // Step 1: the eye that does not fix turns in.
 struct NonFixingRow {
     FixatingEye fixating;
@@ -145,14 +143,14 @@ handoff::Plan handoffPlan(const HandoffInput& input) {
 
     for (const NonFixingRow& row : kNonFixing) {
         if (row.fixating == input.fixating) {
-            add(plan, {{Select, row.select}});
+            handoff::append(plan, {{Select, row.select}});
             break;
         }
     }
 
     for (const ObliqueRow& row : kObliqueWithPattern) {
         if (row.pattern == input.pattern && row.answer == input.oblique) {
-            add(plan, row.actions);
+            handoff::append(plan, row.actions);
             break;
         }
     }
@@ -161,7 +159,7 @@ handoff::Plan handoffPlan(const HandoffInput& input) {
         for (const MissingAnswerRow& row : kMissingAnswer) {
             if (row.pattern == input.pattern) {
                 plan.push_back({SetText, "Label5", row.message});
-                add(plan, {{SetRedBack, "Label5"}});
+                handoff::append(plan, {{SetRedBack, "Label5"}});
                 break;
             }
         }
@@ -169,7 +167,7 @@ handoff::Plan handoffPlan(const HandoffInput& input) {
 
     for (const PatternRow& row : kPatterns) {
         if (row.pattern == input.pattern) {
-            add(plan, row.actions);
+            handoff::append(plan, row.actions);
             break;
         }
     }
@@ -179,17 +177,17 @@ handoff::Plan handoffPlan(const HandoffInput& input) {
     if (overaction && input.grade >= 1 && input.grade <= 4) {
         for (int grade = 1; grade <= 4; ++grade) {
             const char* button = kGradeButtons[grade - 1];
-            if (grade == input.grade) add(plan, {{Select, button}, {Enable, button}});
+            if (grade == input.grade) handoff::append(plan, {{Select, button}, {Enable, button}});
         }
         for (int grade = 1; grade <= 4; ++grade) {
-            if (grade != input.grade) add(plan, {{Disable, kGradeButtons[grade - 1]}});
+            if (grade != input.grade) handoff::append(plan, {{Disable, kGradeButtons[grade - 1]}});
         }
     }
 
     const bool upTo50 = leadingNumber(input.largerDeviation) <= 50;
     for (const ProcedureRow& row : kProcedures) {
         if (row.option == input.chosen && row.text == input.chosenText) {
-            add(plan, upTo50 ? row.upTo50 : row.above50);
+            handoff::append(plan, upTo50 ? row.upTo50 : row.above50);
             break;
         }
     }
@@ -198,13 +196,13 @@ handoff::Plan handoffPlan(const HandoffInput& input) {
         if (row.option == input.chosen && row.text == input.chosenText && row.pattern == input.pattern &&
             (!row.oblique || *row.oblique == input.oblique)) {
             plan.push_back({SetText, "Text11", row.procedure});
-            if (row.back == Back::Cyan) add(plan, {{SetCyanBack, "Text11"}});
+            if (row.back == Back::Cyan) handoff::append(plan, {{SetCyanBack, "Text11"}});
             break;
         }
     }
 
     handoff::appendDeviationAndPatient(plan, input.largerDeviation, input.patient);
-    add(plan, {{Press, "enter"}, {Disable, "enter"}, {Press, "Command9"}, {Disable, "Command9"},
+    handoff::append(plan, {{Press, "enter"}, {Disable, "enter"}, {Press, "Command9"}, {Disable, "Command9"},
                {Show, "Command6"}, {Hide, "Command7"}, {HideWorkup, ""}, {Hide, "Command11"}});
     return plan;
 }

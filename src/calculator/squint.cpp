@@ -76,6 +76,11 @@ Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squin
     spot->setAttribute(Qt::WA_TransparentForMouseEvents);
     spot->setGeometry(ui->Command12->rect());
     ui->Command12->raise();
+    // Covered, the cells are no place for the keyboard either.
+    for (QLineEdit* cell : {ui->C3, ui->C4, ui->C5, ui->C6, ui->C7, ui->C8, ui->C9, ui->C10, ui->CTotal}) {
+        cell->setFocusPolicy(Qt::NoFocus);
+    }
+    ownTabStop(ui->Frame4);
 
     QPalette procedureText = ui->Text9->palette();
     procedureText.setColor(QPalette::Text, kProcedureText);

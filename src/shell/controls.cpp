@@ -1,5 +1,6 @@
 #include "shell/controls.h"
 
+#include <QButtonGroup>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -28,10 +29,23 @@ void select(QRadioButton* option) {
 void deselect(QRadioButton* option) {
     Q_ASSERT(option != nullptr);
     if (!option->isChecked()) return;
+    // An exclusive frame refuses to let go of its selected option.
+    QButtonGroup* group = option->group();
+    const bool groupExclusive = group != nullptr && group->exclusive();
     const bool exclusive = option->autoExclusive();
+    if (group != nullptr) group->setExclusive(false);
     option->setAutoExclusive(false);
     option->setChecked(false);
     option->setAutoExclusive(exclusive);
+    if (group != nullptr) group->setExclusive(groupExclusive);
+}
+
+void ownTabStop(QWidget* innerFrame) {
+    Q_ASSERT(innerFrame != nullptr);
+    auto* group = new QButtonGroup(innerFrame);
+    for (QRadioButton* option : innerFrame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        group->addButton(option);
+    }
 }
 
 double leadingNumberOf(const QLineEdit* box) {

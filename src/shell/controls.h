@@ -24,6 +24,11 @@ void press(QPushButton* button);
 void select(QRadioButton* option);
 // Leaves every option of the frame unselected when this one was selected.
 void deselect(QRadioButton* option);
+// For a frame of options inside another frame of options. Qt counts the inner
+// options into the outer frame's Tab stop, so once an outer option has had
+// the focus Tab never reaches the inner ones; a button group of their own
+// gives them their own Tab stop. They stay exclusive among themselves only.
+void ownTabStop(QWidget* innerFrame);
 
 // --- Text of a box --------------------------------------------------------
 // The leading number of a box's text, read as the whole application reads it.

@@ -118,6 +118,7 @@ ExoWorkup::ExoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     setUpPatientBlock(this);
     connectDeviationBoxes();
     connectObliqueActions();
+    ownTabStop(ui->Frame10);
     connect(ui->Command1, &QPushButton::clicked, this, &ExoWorkup::onEnterClicked);
     connect(ui->Command6, &QPushButton::clicked, this, &ExoWorkup::onResetClicked);
     connectHelp();

@@ -1,21 +1,21 @@
-// Ocuvance from process start to the Home switchboard shown: the welcome
-// screen, "Start", the terms screen, "Next" with the terms accepted.
+// Ocuvance from process start to the Home switchboard shown: the program's
+// own start of a run, then "Start" on the welcome screen and "Next" with the
+// terms accepted.
 
 #include <QApplication>
 #include <QPushButton>
 
 #include "exposed.h"
+#include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ocu::registerAllScreens();
-    ocu::Navigator& screens = ocu::Navigator::instance();
-    QWidget* welcome = screens.open(QStringLiteral("Form_PD"));
+    QWidget* welcome = ocu::startRun(app);
     waitUntilExposed(welcome);
     ocu::press(welcome->findChild<QPushButton*>(QStringLiteral("Command1")));
+    ocu::Navigator& screens = ocu::Navigator::instance();
     QWidget* terms = screens.find(QStringLiteral("Terms"));
     waitUntilExposed(terms);
     ocu::press(terms->findChild<QPushButton*>(QStringLiteral("Command1")));

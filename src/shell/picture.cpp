@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace ocu {
@@ -19,6 +21,26 @@ QSvgRenderer* rendererFor(const QString& source) {
         it = renderers.insert(source, renderer);
     }
     return *it;
+}
+
+// The drawing at that size in device pixels, drawn once and kept while the
+// cache has room: screens open afresh and irises slide over their faces, and
+// each of those repaints would otherwise draw the vectors again.
+QPixmap pixmapFor(const QString& source, QSize size, qreal scale) {
+    const QSize pixels = (QSizeF(size) * scale).toSize();
+    const QString key = QStringLiteral("ocu-picture:%1:%2x%3").arg(source).arg(pixels.width()).arg(pixels.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    pixmap = QPixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        rendererFor(source)->render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    }
+    pixmap.setDevicePixelRatio(scale);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 }  // namespace
@@ -40,8 +62,14 @@ QSize Picture::sizeHint() const {
 void Picture::paintEvent(QPaintEvent*) {
     if (source_.isEmpty()) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    rendererFor(source_)->render(&painter, QRectF(rect()));
+    // On paper (a printout is recorded, then replayed at the printer's
+    // resolution) the drawing goes as vectors, so it stays sharp.
+    if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        rendererFor(source_)->render(&painter, QRectF(rect()));
+        return;
+    }
+    painter.drawPixmap(rect(), pixmapFor(source_, size(), devicePixelRatioF()));
 }
 
 }  // namespace ocu

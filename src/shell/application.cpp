@@ -1,0 +1,21 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "shell/navigator.h"
+#include "shell/screenregistry.h"
+
+namespace ocu {
+
+QWidget* startRun(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Ocuvance"));
+    QApplication::setOrganizationDomain(QStringLiteral("ocuvance.example"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/logo.svg")));
+    registerAllScreens();
+    QObject::connect(&Navigator::instance(), &Navigator::runEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    return Navigator::instance().open(QStringLiteral("Form_PD"));
+}
+
+}  // namespace ocu

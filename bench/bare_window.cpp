@@ -11,5 +11,6 @@ int main(int argc, char* argv[]) {
     window.resize(720, 500);
     window.show();
     waitUntilExposed(&window);
+    reportShown();
     return 0;
 }

@@ -1,6 +1,7 @@
 // Ocuvance from process start to the Home switchboard shown: the program's
 // own start of a run, then "Start" on the welcome screen and "Next" with the
-// terms accepted.
+// terms accepted. Says when its first window, the welcome screen, and when
+// Home are shown.
 
 #include <QApplication>
 #include <QPushButton>
@@ -14,11 +15,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget* welcome = ocu::startRun(app);
     waitUntilExposed(welcome);
+    reportShown();
     ocu::press(welcome->findChild<QPushButton*>(QStringLiteral("Command1")));
     ocu::Navigator& screens = ocu::Navigator::instance();
     QWidget* terms = screens.find(QStringLiteral("Terms"));
     waitUntilExposed(terms);
     ocu::press(terms->findChild<QPushButton*>(QStringLiteral("Command1")));
     waitUntilExposed(screens.find(QStringLiteral("SBoard")));
+    reportShown();
     return 0;
 }

@@ -87,8 +87,9 @@ void waitUntilPainted(QWidget* window) {
     QCoreApplication::processEvents();
 }
 
-// Closes every screen that was not open before, and brings back those that
-// were (an open may close or hide the screen it came from).
+// Closes every screen that was not open before. A screen an open closed or
+// hid (the one it came from) is not brought back here: the next open shows
+// it again before its press.
 void restore(const QStringList& before) {
     for (const QString& name : screens().openScreens()) {
         if (!before.contains(name)) screens().close(name);

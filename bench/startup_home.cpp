@@ -1,7 +1,7 @@
 // Ocuvance from process start to the Home switchboard shown: the program's
 // own start of a run, then "Start" on the welcome screen and "Next" with the
-// terms accepted. Says when its first window, the welcome screen, and when
-// Home are shown.
+// terms accepted. Reports the moment each of the two is shown: the welcome
+// screen (its first window), then Home.
 
 #include <QApplication>
 #include <QPushButton>

@@ -11,6 +11,7 @@
 
 #include "calculator/rules/doses.h"
 #include "shell/controls.h"
+#include "shell/eyecolumns.h"
 #include "shell/navigator.h"
 #include "shell/picture.h"
 #include "shell/printrequest.h"
@@ -58,6 +59,7 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static
 
 Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squint>()) {
     ui->setupUi(this);
+    headEyeColumns(this);
     setClientSizeMm(this, kClientWidthMm, kClientHeightMm);
     frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = QStringLiteral("Simulator And Calculator")});
 

@@ -62,7 +62,13 @@ void Navigator::hide(const QString& name) {
     if (QWidget* screen = find(name)) screen->hide();
 }
 
+void Navigator::hideBehind(const QString& name, const QString& front) {
+    hide(name);
+    if (!hiddenBehind_.contains(front, name)) hiddenBehind_.insert(front, name);
+}
+
 void Navigator::discard(const QString& name) {
+    hiddenBehind_.remove(name);
     QPointer<QWidget> screen = open_.take(name);
     if (screen.isNull()) return;
     screen->removeEventFilter(this);
@@ -74,9 +80,18 @@ void Navigator::discard(const QString& name) {
 
 void Navigator::close(const QString& name) { discard(name); }
 
+void Navigator::leave(const QString& name) {
+    const QStringList behind = hiddenBehind_.values(name);
+    close(name);
+    for (const QString& waiting : behind) {
+        const QWidget* hidden = find(waiting);
+        if (hidden != nullptr && !hidden->isVisible()) close(waiting);
+    }
+}
+
 void Navigator::home(QWidget* from) {
     open(QString::fromLatin1(kHomeScreen));
-    if (from != nullptr) close(from->objectName());
+    if (from != nullptr) leave(from->objectName());
 }
 
 void Navigator::endRun() {
@@ -103,7 +118,7 @@ bool Navigator::eventFilter(QObject* watched, QEvent* event) {
             if (endsRunOnFrameClose_.contains(name)) {
                 endRun();
             } else {
-                close(name);
+                leave(name);
             }
             return true;
         }

@@ -44,6 +44,12 @@ public:
     QStringList openScreens() const;
 
     void hide(const QString& name);
+    // Hides `name` behind `front`, the screen it handed its work to. Going
+    // back from `front` shows it again as it was; leaving `front` by Home or
+    // by its window frame closes it too, so that its contents cannot turn
+    // up later under a new start. A screen shown again in the meantime is
+    // the user's again and stays open.
+    void hideBehind(const QString& name, const QString& front);
     // Removes the window and discards its state; the next open builds it afresh.
     void close(const QString& name);
     // Home: opens the switchboard, then closes the given screen.
@@ -63,10 +69,13 @@ protected:
 private:
     Navigator() = default;
     void discard(const QString& name);
+    // Closes the screen and whatever is hidden behind it.
+    void leave(const QString& name);
 
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<QWidget>> open_;
     QStringList endsRunOnFrameClose_;
+    QMultiHash<QString, QString> hiddenBehind_;  // front screen -> the screens hidden behind it
     bool ending_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "shell/controls.h"
+#include "shell/eyecolumns.h"
 #include "shell/navigator.h"
 #include "shell/printrequest.h"
 #include "shell/screenframe.h"
@@ -63,6 +64,7 @@ QString text(std::string_view value) {
 
 EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::EsoWorkup>()) {
     ui->setupUi(this);
+    headEyeColumns(this);
     frameScreen(this, {.caption = QStringLiteral("Ocuvance"),
                        .title = QStringLiteral("Eso Deviations"),
                        .bannerName = QStringLiteral("Label25"),

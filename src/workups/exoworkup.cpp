@@ -5,6 +5,7 @@
 #include <array>
 
 #include "shell/controls.h"
+#include "shell/eyecolumns.h"
 #include "shell/navigator.h"
 #include "shell/printrequest.h"
 #include "shell/screenframe.h"
@@ -101,6 +102,7 @@ void write(QLabel* label, const std::optional<exo::Written>& written) {
 
 ExoWorkup::ExoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ExoWorkup>()) {
     ui->setupUi(this);
+    headEyeColumns(this);
     // The design's side strips are one pair of labels under one name.
     frameScreen(this, {.caption = QStringLiteral("Exo Deviations"),
                        .title = QStringLiteral("Exo Deviations With Patterns"),

@@ -31,7 +31,7 @@ void setText(QWidget* widget, const QString& text) {
 
 void apply(QWidget* calculator, QWidget* workup, const handoff::Step& step) {
     if (step.verb == handoff::Verb::HideWorkup) {
-        if (workup != nullptr) Navigator::instance().hide(workup->objectName());
+        if (workup != nullptr) Navigator::instance().hideBehind(workup->objectName(), calculator->objectName());
         return;
     }
     auto* widget = calculator->findChild<QWidget*>(QString::fromStdString(step.control));

@@ -119,7 +119,7 @@ private slots:
         click(management);
         QCOMPARE(left->text(), QStringLiteral("1 Wait at least 6 month before operation.") + QString(23, u' ') +
                                    QStringLiteral("2 Patch to eliminate diplopia."));
-        QCOMPARE(right->text(), QStringLiteral("3. Base in  Prism in spectacles.") + QString(39, u' ') +
+        QCOMPARE(right->text(), QStringLiteral("3. Base out Prism in spectacles.") + QString(39, u' ') +
                                     QStringLiteral("4 Chemodenervation of the ipsilateral medial rectus muscle"));
     }
 

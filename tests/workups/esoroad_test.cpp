@@ -158,6 +158,59 @@ private slots:
         QCOMPARE(leftMm(again, "Image3"), kRestOS - 35.0 / 7);
     }
 
+    // Leaving the calculator other than by Back must not leave this patient's
+    // work-up behind it for the next "Eso Deviations" to show.
+    void leavingTheCalculatorClosesTheWorkupBehindIt_data() {
+        QTest::addColumn<bool>("byHomeButton");
+        QTest::newRow("Home") << true;
+        QTest::newRow("window frame") << false;
+    }
+    void leavingTheCalculatorClosesTheWorkupBehindIt() {
+        QFETCH(bool, byHomeButton);
+        MessageAnswerer answerer;
+        QWidget* eso = workupFromHome();
+        fillPatient(eso);
+        enterDeviations(eso, {"35", "30", "20", "35", "35"});
+        click(option(eso, "Option12"));
+        QWidget* s = handOff(eso);
+        QVERIFY(s != nullptr);
+        QVERIFY(!eso->isVisible());
+        if (byHomeButton) {
+            click(button(s, "Command8"));
+        } else {
+            QVERIFY(!s->close());  // the navigator takes the close over
+        }
+        flushDeletes();
+        Navigator& screens = Navigator::instance();
+        QVERIFY(screens.find("Squint") == nullptr);
+        QVERIFY(screens.find("Esotropia") == nullptr);
+        QVERIFY(screens.find("SBoard") != nullptr && screens.find("SBoard")->isVisible());
+
+        QWidget* next = workupFromHome();
+        QVERIFY(next != nullptr);
+        QVERIFY(box(next, "Text2")->text().isEmpty());
+        QCOMPARE(box(next, "D")->text(), QStringLiteral("0"));
+        QVERIFY(control<QLabel>(next, "Label2")->text().isEmpty());
+    }
+
+    // A work-up the surgeon has opened again is theirs; the calculator's
+    // Home leaves it alone.
+    void aWorkupShownAgainStaysWhenTheCalculatorGoesHome() {
+        MessageAnswerer answerer;
+        QWidget* eso = workupFromHome();
+        fillPatient(eso);
+        enterDeviations(eso, {"35", "30", "20", "35", "35"});
+        click(option(eso, "Option12"));
+        QWidget* s = handOff(eso);
+        QVERIFY(s != nullptr);
+        QCOMPARE(workupFromHome(), eso);
+        click(button(s, "Command8"));
+        flushDeletes();
+        QVERIFY(Navigator::instance().find("Squint") == nullptr);
+        QCOMPARE(Navigator::instance().find("Esotropia"), eso);
+        QCOMPARE(box(eso, "Text2")->text(), QStringLiteral("Asha Rao"));
+    }
+
     void vPatternWithAnInferiorObliqueOveraction() {
         MessageAnswerer answerer;
         QWidget* eso = workupFromHome();

@@ -151,6 +151,9 @@ private slots:
             QStringList items;
             for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
             QCOMPARE(items, vision);
+            // An eye whose vision was never measured shows none.
+            QCOMPARE(combo->currentIndex(), -1);
+            QVERIFY(combo->currentText().isEmpty());
         }
 
         for (const char* name : {"D", "N", "UP", "DN", "N60", "N3", "D1", "Text1"}) {

@@ -33,8 +33,18 @@ constexpr StepRow kStep2Rows[] = {
     {ROverL, LeftGaze, any, "Lt SR Or Rt SO are may be Weak"},
 };
 
-// Only the last row looks at step 2.
+// With the worse gaze answered, step 3 names the one muscle all three
+// answers point to (the eye that is higher, the side of gaze, the head tilt).
+// Without it, or with both gazes, it falls back on steps 1 and 3 alone.
 constexpr StepRow kStep3Rows[] = {
+    {ROverL, LeftGaze, Right, "Rt Superior Oblique is weak"},
+    {ROverL, LeftGaze, Left, "Lt Superior Rectus is weak"},
+    {ROverL, RightGaze, Right, "Lt Inferior Oblique is weak"},
+    {ROverL, RightGaze, Left, "Rt Inferior Rectus is weak"},
+    {LOverR, RightGaze, Left, "Lt Superior Oblique is weak"},
+    {LOverR, RightGaze, Right, "Rt Superior Rectus is weak"},
+    {LOverR, LeftGaze, Left, "Rt Inferior Oblique is weak"},
+    {LOverR, LeftGaze, Right, "Lt Inferior Rectus is weak"},
     {LOverR, any, Right, "Lt Inferior Rectus is weak"},
     {LOverR, any, Left, "Lt Superior Oblique is weak"},
     {ROverL, any, Right, "Rt Superior Oblique is weak"},

@@ -22,7 +22,7 @@ struct PlanRow {
 constexpr PlanRow kRows[] = {
     /*1*/ {Acute, any,
            write("1 Wait at least 6 month before operation.                       2 Patch to eliminate diplopia.", Coloured),
-           write("3. Base in  Prism in spectacles.                                       4 Chemodenervation of the ipsilateral medial rectus muscle", Coloured)},
+           write("3. Base out Prism in spectacles.                                       4 Chemodenervation of the ipsilateral medial rectus muscle", Coloured)},
     /*2*/ {Chronic, Paresis,
            write("Maximal recession medial Rectus + Maximum resection lateral rectus", Coloured),
            write("", Keep)},

@@ -11,7 +11,7 @@ using namespace expect;
 
 const SixthNervePlan kAcute{
     result("1 Wait at least 6 month before operation." + blanks(23) + "2 Patch to eliminate diplopia."),
-    result("3. Base in" + blanks(2) + "Prism in spectacles." + blanks(39) +
+    result("3. Base out Prism in spectacles." + blanks(39) +
            "4 Chemodenervation of the ipsilateral medial rectus muscle")};
 const SixthNervePlan kChronicParesis{
     result("Maximal recession medial Rectus + Maximum resection lateral rectus"), keepingColour("")};

@@ -72,6 +72,14 @@ QWidget* handOff(QWidget* eso) {
     return calculator;
 }
 
+// A patient's finished work-up handed to the calculator; returns the calculator.
+QWidget* patientHandedOff(QWidget* eso) {
+    fillPatient(eso);
+    enterDeviations(eso, {"35", "30", "20", "35", "35"});
+    click(option(eso, "Option12"));
+    return handOff(eso);
+}
+
 }  // namespace
 
 class EsoRoadTest : public QObject {
@@ -169,10 +177,7 @@ private slots:
         QFETCH(bool, byHomeButton);
         MessageAnswerer answerer;
         QWidget* eso = workupFromHome();
-        fillPatient(eso);
-        enterDeviations(eso, {"35", "30", "20", "35", "35"});
-        click(option(eso, "Option12"));
-        QWidget* s = handOff(eso);
+        QWidget* s = patientHandedOff(eso);
         QVERIFY(s != nullptr);
         QVERIFY(!eso->isVisible());
         if (byHomeButton) {
@@ -198,10 +203,7 @@ private slots:
     void aWorkupShownAgainStaysWhenTheCalculatorGoesHome() {
         MessageAnswerer answerer;
         QWidget* eso = workupFromHome();
-        fillPatient(eso);
-        enterDeviations(eso, {"35", "30", "20", "35", "35"});
-        click(option(eso, "Option12"));
-        QWidget* s = handOff(eso);
+        QWidget* s = patientHandedOff(eso);
         QVERIFY(s != nullptr);
         QCOMPARE(workupFromHome(), eso);
         click(button(s, "Command8"));

@@ -34,7 +34,7 @@
 #include "print/windowpage.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
+#include "screenregistry.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "exposed.h"
-#include "shell/application.h"
+#include "application.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
 

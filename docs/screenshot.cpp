@@ -10,7 +10,7 @@
 
 #include "shell/controls.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
+#include "screenregistry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,6 +1,7 @@
+#include "calculator/screens.h"
+
 #include "calculator/squint.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 
 namespace ocu {
 

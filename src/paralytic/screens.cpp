@@ -1,3 +1,5 @@
+#include "paralytic/screens.h"
+
 #include "paralytic/knappclassification.h"
 #include "paralytic/paralyticmenu.h"
 #include "paralytic/paralyticworkup.h"
@@ -6,7 +8,6 @@
 #include "paralytic/thirdnervemanagement.h"
 #include "paralytic/threesteptest.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 
 namespace ocu {
 

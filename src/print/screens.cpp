@@ -1,6 +1,7 @@
+#include "print/screens.h"
+
 #include "print/printscreen.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 
 namespace ocu {
 

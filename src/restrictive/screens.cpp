@@ -1,8 +1,9 @@
+#include "restrictive/screens.h"
+
 #include "restrictive/brown.h"
 #include "restrictive/drs.h"
 #include "restrictive/dvd.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 
 namespace ocu {
 

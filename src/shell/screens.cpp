@@ -1,7 +1,8 @@
+#include "shell/screens.h"
+
 #include "shell/about.h"
 #include "shell/guidelines.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 #include "shell/switchboard.h"
 #include "shell/terms.h"
 #include "shell/welcome.h"

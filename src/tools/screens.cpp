@@ -1,5 +1,6 @@
+#include "tools/screens.h"
+
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 #include "tools/aca.h"
 #include "tools/avpatterns.h"
 

@@ -1,5 +1,6 @@
+#include "tutorials/screens.h"
+
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 #include "tutorials/movements.h"
 
 namespace ocu {

@@ -1,5 +1,6 @@
+#include "workups/screens.h"
+
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
 #include "workups/esoworkup.h"
 #include "workups/exoworkup.h"
 

@@ -27,7 +27,7 @@
 
 #include "knownmessages.h"
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
+#include "screenregistry.h"
 
 namespace {
 

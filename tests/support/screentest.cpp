@@ -8,7 +8,7 @@
 #include <QStyleOptionButton>
 
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
+#include "screenregistry.h"
 
 namespace ocutest {
 

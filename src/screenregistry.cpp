@@ -1,6 +1,14 @@
-#include "shell/screenregistry.h"
+#include "screenregistry.h"
 
+#include "calculator/screens.h"
+#include "paralytic/screens.h"
+#include "print/screens.h"
+#include "restrictive/screens.h"
 #include "shell/navigator.h"
+#include "shell/screens.h"
+#include "tools/screens.h"
+#include "tutorials/screens.h"
+#include "workups/screens.h"
 
 namespace ocu {
 

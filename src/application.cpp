@@ -1,10 +1,10 @@
-#include "shell/application.h"
+#include "application.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include "shell/navigator.h"
-#include "shell/screenregistry.h"
+#include "screenregistry.h"
 
 namespace ocu {
 

@@ -115,18 +115,10 @@ Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squin
     }
     connect(ui->Command9, &QPushButton::clicked, this, &Squint::onObliqueEnterClicked);
 
-    leadsTo(ui->Command6, QStringLiteral("Esotropia"), [] {
-        Navigator& screens = Navigator::instance();
-        screens.open(QStringLiteral("Esotropia"));
-        screens.close(QStringLiteral("Squint"));
-    });
-    leadsTo(ui->Command7, QStringLiteral("Exotropia"), [] {
-        Navigator& screens = Navigator::instance();
-        screens.open(QStringLiteral("Exotropia"));
-        screens.close(QStringLiteral("Squint"));
-    });
+    leadsOnTo(ui->Command6, this, QStringLiteral("Esotropia"));
+    leadsOnTo(ui->Command7, this, QStringLiteral("Exotropia"));
     leadsTo(ui->Command4, QString::fromLatin1(kPrintScreen), [] { requestPrint(QStringLiteral("Squint")); });
-    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
 
     connect(ui->Text4, &QLineEdit::textChanged, this, &Squint::onDateTimeChanged);
     onDateTimeChanged();

@@ -16,12 +16,8 @@ KnappClassification::KnappClassification(QWidget* parent)
     frameScreen(this, {.caption = QString(), .title = QStringLiteral("Management Superior Oblique Palsy")});
     prepareResultLabel(ui->Label2, Qt::white);
     connect(ui->Command2, &QPushButton::clicked, this, &KnappClassification::onEnterClicked);
-    leadsTo(ui->Command1, QStringLiteral("SQman"), [] {
-        Navigator& screens = Navigator::instance();
-        screens.open(QStringLiteral("SQman"));
-        screens.close(QStringLiteral("Knapp"));
-    });
-    connect(ui->Command3, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsOnTo(ui->Command1, this, QStringLiteral("SQman"));
+    leadsHome(ui->Command3, this);
 }
 
 KnappClassification::~KnappClassification() = default;

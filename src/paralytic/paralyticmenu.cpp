@@ -9,22 +9,14 @@ namespace ocu {
 ParalyticMenu::ParalyticMenu(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ParalyticMenu>()) {
     ui->setupUi(this);
     frameScreen(this, {.caption = QString(), .title = QStringLiteral("Paralytic Squints")});
-    leadTo(ui->Command6, QStringLiteral("Paralytic"));
-    leadTo(ui->Command7, QStringLiteral("Parks"));
-    leadTo(ui->Command1, QStringLiteral("Third_man"));
-    leadTo(ui->Command2, QStringLiteral("SQman"));
-    leadTo(ui->Command3, QStringLiteral("Sixth_man"));
-    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsOnTo(ui->Command6, this, QStringLiteral("Paralytic"));
+    leadsOnTo(ui->Command7, this, QStringLiteral("Parks"));
+    leadsOnTo(ui->Command1, this, QStringLiteral("Third_man"));
+    leadsOnTo(ui->Command2, this, QStringLiteral("SQman"));
+    leadsOnTo(ui->Command3, this, QStringLiteral("Sixth_man"));
+    leadsHome(ui->Command8, this);
 }
 
 ParalyticMenu::~ParalyticMenu() = default;
-
-void ParalyticMenu::leadTo(QPushButton* button, const QString& screen) {
-    leadsTo(button, screen, [screen] {
-        Navigator& screens = Navigator::instance();
-        screens.open(screen);
-        screens.close(QStringLiteral("SB_Manage"));
-    });
-}
 
 }  // namespace ocu

@@ -23,7 +23,7 @@ ParalyticWorkup::ParalyticWorkup(QWidget* parent)
     leadsTo(ui->Command5, QStringLiteral("Third_man"));
     leadsTo(ui->Command4, QStringLiteral("SQman"));
     leadsTo(ui->Command6, QStringLiteral("Sixth_man"));
-    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
     // "How To Use This" is shown as designed and does nothing.
 }
 

@@ -28,7 +28,7 @@ SixthNerveManagement::SixthNerveManagement(QWidget* parent)
     ui->Label1->setFixedWidth(width);
     ui->Label2->setFixedWidth(width);
     connect(ui->Command1, &QPushButton::clicked, this, &SixthNerveManagement::onManagementClicked);
-    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
 }
 
 SixthNerveManagement::~SixthNerveManagement() = default;

@@ -20,7 +20,7 @@ SuperiorObliqueManagement::SuperiorObliqueManagement(QWidget* parent)
     connect(ui->Command1, &QPushButton::clicked, this, &SuperiorObliqueManagement::onResetClicked);
     connect(ui->Command2, &QPushButton::clicked, this, &SuperiorObliqueManagement::onKnappEnterClicked);
     leadsTo(ui->Command4, QStringLiteral("Knapp"));
-    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
 }
 
 SuperiorObliqueManagement::~SuperiorObliqueManagement() = default;

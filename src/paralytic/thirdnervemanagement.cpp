@@ -38,7 +38,7 @@ ThirdNerveManagement::ThirdNerveManagement(QWidget* parent)
     onSelected(ui->Option3, this, [this] { ui->Frame5->hide(); });
     onSelected(ui->Option4, this, [this] { ui->Frame5->show(); });
     connect(ui->Command1, &QPushButton::clicked, this, &ThirdNerveManagement::onEnterClicked);
-    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
 }
 
 ThirdNerveManagement::~ThirdNerveManagement() = default;

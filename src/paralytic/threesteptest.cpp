@@ -16,7 +16,7 @@ ThreeStepTest::ThreeStepTest(QWidget* parent) : QWidget(parent), ui(std::make_un
     connect(ui->Command1, &QPushButton::clicked, this, &ThreeStepTest::onStep1Entered);
     connect(ui->Command4, &QPushButton::clicked, this, &ThreeStepTest::onStep2Entered);
     connect(ui->Command5, &QPushButton::clicked, this, &ThreeStepTest::onStep3Entered);
-    connect(ui->Command2, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command2, this);
 }
 
 ThreeStepTest::~ThreeStepTest() = default;

@@ -26,12 +26,8 @@ Brown::Brown(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Brown>(
 
     connect(ui->Command2, &QPushButton::clicked, this, &Brown::showBrownSyndrome);
     connect(ui->Command5, &QPushButton::clicked, this, &Brown::showDoubleElevatorPalsy);
-    connect(ui->Command6, &QPushButton::clicked, this, [] {
-        Navigator& screens = Navigator::instance();
-        screens.open(QStringLiteral("DRS"));
-        screens.close(QStringLiteral("Brown"));
-    });
-    connect(ui->Command3, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsOnTo(ui->Command6, this, QStringLiteral("DRS"));
+    leadsHome(ui->Command3, this);
     connect(ui->Command4, &QPushButton::clicked, this, &Brown::onEnterClicked);
     connect(ui->Command1, &QPushButton::clicked, this, &Brown::onResetClicked);
 }

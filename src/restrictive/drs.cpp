@@ -31,7 +31,7 @@ Duane::Duane(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::DRS>())
     connect(ui->Command7, &QPushButton::clicked, this, [this] { openBrown("Command2"); });
     connect(ui->Command5, &QPushButton::clicked, this, [this] { openBrown("Command5"); });
     connect(ui->Command4, &QPushButton::clicked, this, [this] { openBrown(nullptr); });
-    connect(ui->Command3, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command3, this);
 }
 
 Duane::~Duane() = default;

@@ -11,7 +11,7 @@ About::About(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::About>(
     ui->setupUi(this);
     frameScreen(this, {.caption = QStringLiteral("Form1"), .title = QStringLiteral("About Author")});
     ui->Text1->setPlainText(joinLines(kAboutText));
-    connect(ui->Command1, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command1, this);
 }
 
 About::~About() = default;

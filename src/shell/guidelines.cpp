@@ -32,7 +32,7 @@ Guidelines::Guidelines(const GuidelineSpec& design, QWidget* parent)
         screens.open(workup);
         screens.hide(name);
     });
-    connect(ui->Command2, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command2, this);
 }
 
 Guidelines::~Guidelines() = default;

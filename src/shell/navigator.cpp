@@ -94,6 +94,11 @@ void Navigator::home(QWidget* from) {
     if (from != nullptr) leave(from->objectName());
 }
 
+void Navigator::moveOn(QWidget* from, const QString& to) {
+    open(to);
+    if (from != nullptr) close(from->objectName());
+}
+
 void Navigator::endRun() {
     if (ending_) return;
     ending_ = true;
@@ -137,6 +142,14 @@ void leadsTo(QPushButton* button, const QString& screen, std::function<void()> r
 
 void leadsTo(QPushButton* button, const QString& screen) {
     leadsTo(button, screen, [screen] { Navigator::instance().open(screen); });
+}
+
+void leadsOnTo(QPushButton* button, QWidget* from, const QString& screen) {
+    leadsTo(button, screen, [from, screen] { Navigator::instance().moveOn(from, screen); });
+}
+
+void leadsHome(QPushButton* button, QWidget* screen) {
+    leadsTo(button, QString::fromLatin1(kHomeScreen), [screen] { Navigator::instance().home(screen); });
 }
 
 }  // namespace ocu

@@ -54,6 +54,8 @@ public:
     void close(const QString& name);
     // Home: opens the switchboard, then closes the given screen.
     void home(QWidget* from);
+    // Opens the screen `to`, then closes `from`: the screen is left for the next.
+    void moveOn(QWidget* from, const QString& to);
     // Closes every screen and ends the run: the application quits on runEnded.
     void endRun();
 
@@ -87,5 +89,9 @@ inline constexpr const char* kHomeScreen = "SBoard";
 void leadsTo(QPushButton* button, const QString& screen, std::function<void()> reaction);
 // The same, with the reaction "open the screen".
 void leadsTo(QPushButton* button, const QString& screen);
+// The same, with the reaction "open the screen, then close `from`".
+void leadsOnTo(QPushButton* button, QWidget* from, const QString& screen);
+// A Home button: opens the switchboard and closes its screen.
+void leadsHome(QPushButton* button, QWidget* screen);
 
 }  // namespace ocu

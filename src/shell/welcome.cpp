@@ -9,11 +9,7 @@ namespace ocu {
 Welcome::Welcome(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Welcome>()) {
     ui->setupUi(this);
     ui->Label2->setText(creditLine());
-    connect(ui->Command1, &QPushButton::clicked, this, [] {
-        Navigator& screens = Navigator::instance();
-        screens.open(QStringLiteral("Terms"));
-        screens.close(QStringLiteral("Form_PD"));
-    });
+    leadsOnTo(ui->Command1, this, QStringLiteral("Terms"));
 }
 
 Welcome::~Welcome() = default;

@@ -32,7 +32,7 @@ Aca::Aca(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Aca>()) {
                        .creditName = QStringLiteral("Label10")});
     colour();
     connect(ui->Command1, &QPushButton::clicked, this, &Aca::onCalculateClicked);
-    connect(ui->Command2, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command2, this);
 }
 
 Aca::~Aca() = default;

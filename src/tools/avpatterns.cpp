@@ -36,7 +36,7 @@ AvPatterns::AvPatterns(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
     }
     connect(ui->Command1, &QPushButton::clicked, this, &AvPatterns::onEnterClicked);
     connect(ui->Command3, &QPushButton::clicked, this, &AvPatterns::onResetClicked);
-    connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
 }
 
 AvPatterns::~AvPatterns() = default;

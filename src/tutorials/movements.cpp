@@ -47,7 +47,7 @@ Movements::Movements(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     }
     for (QLineEdit* box : {ui->Text1, ui->Text2}) onFocusIn(box, [box] { box->clear(); });
     connect(ui->Command5, &QPushButton::clicked, this, &Movements::onCalculateGradesClicked);
-    connect(ui->Command6, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command6, this);
 }
 
 Movements::~Movements() = default;

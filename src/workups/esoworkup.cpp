@@ -160,7 +160,7 @@ void EsoWorkup::connectHelp() {
     leadsTo(ui->Command9, QStringLiteral("DVD"));
     leadsTo(ui->Command3, QString::fromLatin1(kPrintScreen),
             [] { requestPrint(QStringLiteral("Esotropia")); });
-    leadsTo(ui->Command8, QString::fromLatin1(kHomeScreen), [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
 }
 
 void EsoWorkup::fillAcaCalculator() {

@@ -187,7 +187,7 @@ void ExoWorkup::connectHelp() {
     leadsTo(ui->Command3, QStringLiteral("Mov"));
     leadsTo(ui->Command4, QString::fromLatin1(kPrintScreen),
             [] { requestPrint(QStringLiteral("Exotropia")); });
-    leadsTo(ui->Command8, QString::fromLatin1(kHomeScreen), [this] { Navigator::instance().home(this); });
+    leadsHome(ui->Command8, this);
 }
 
 void ExoWorkup::fillAcaCalculator() {

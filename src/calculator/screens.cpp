@@ -1,3 +1,4 @@
+#include "calculator/rules/controlnames.h"
 #include "calculator/squint.h"
 #include "shell/navigator.h"
 #include "shell/screenregistry.h"
@@ -5,7 +6,7 @@
 namespace ocu {
 
 void registerCalculatorScreens(Navigator& screens) {
-    screens.registerScreen(QStringLiteral("Squint"), [] { return new Squint; });
+    screens.registerScreen(QLatin1String(calc::control::kScreen), [] { return new Squint; });
 }
 
 }  // namespace ocu

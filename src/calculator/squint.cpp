@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator/rules/controlnames.h"
 #include "calculator/rules/doses.h"
 #include "shell/controls.h"
 #include "shell/eyecolumns.h"
@@ -118,14 +119,15 @@ Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squin
     leadsTo(ui->Command6, QStringLiteral("Esotropia"), [] {
         Navigator& screens = Navigator::instance();
         screens.open(QStringLiteral("Esotropia"));
-        screens.close(QStringLiteral("Squint"));
+        screens.close(QLatin1String(calc::control::kScreen));
     });
     leadsTo(ui->Command7, QStringLiteral("Exotropia"), [] {
         Navigator& screens = Navigator::instance();
         screens.open(QStringLiteral("Exotropia"));
-        screens.close(QStringLiteral("Squint"));
+        screens.close(QLatin1String(calc::control::kScreen));
     });
-    leadsTo(ui->Command4, QString::fromLatin1(kPrintScreen), [] { requestPrint(QStringLiteral("Squint")); });
+    leadsTo(ui->Command4, QString::fromLatin1(kPrintScreen),
+            [] { requestPrint(QLatin1String(calc::control::kScreen)); });
     connect(ui->Command8, &QPushButton::clicked, this, [this] { Navigator::instance().home(this); });
 
     connect(ui->Text4, &QLineEdit::textChanged, this, &Squint::onDateTimeChanged);

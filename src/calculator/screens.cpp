@@ -1,12 +1,13 @@
 #include "calculator/screens.h"
 
+#include "calculator/rules/controlnames.h"
 #include "calculator/squint.h"
 #include "shell/navigator.h"
 
 namespace ocu {
 
 void registerCalculatorScreens(Navigator& screens) {
-    screens.registerScreen(QStringLiteral("Squint"), [] { return new Squint; });
+    screens.registerScreen(QLatin1String(calc::control::kScreen), [] { return new Squint; });
 }
 
 }  // namespace ocu

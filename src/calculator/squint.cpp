@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator/rules/controlnames.h"
 #include "calculator/rules/doses.h"
 #include "shell/controls.h"
 #include "shell/eyecolumns.h"
@@ -117,7 +118,8 @@ Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squin
 
     leadsOnTo(ui->Command6, this, QStringLiteral("Esotropia"));
     leadsOnTo(ui->Command7, this, QStringLiteral("Exotropia"));
-    leadsTo(ui->Command4, QString::fromLatin1(kPrintScreen), [] { requestPrint(QStringLiteral("Squint")); });
+    leadsTo(ui->Command4, QString::fromLatin1(kPrintScreen),
+            [] { requestPrint(QLatin1String(calc::control::kScreen)); });
     leadsHome(ui->Command8, this);
 
     connect(ui->Text4, &QLineEdit::textChanged, this, &Squint::onDateTimeChanged);

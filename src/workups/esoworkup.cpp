@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <array>
 
+#include "calculator/rules/controlnames.h"
 #include "shell/controls.h"
 #include "shell/eyecolumns.h"
 #include "shell/navigator.h"
@@ -94,7 +95,7 @@ EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     connect(ui->Command2, &QPushButton::clicked, this, &EsoWorkup::onEnterClicked);
     connect(ui->Command5, &QPushButton::clicked, this, &EsoWorkup::onResetClicked);
     connectHelp();
-    leadsTo(ui->Command4, QStringLiteral("Squint"), [this] { onHandOffClicked(); });
+    leadsTo(ui->Command4, QLatin1String(calc::control::kScreen), [this] { onHandOffClicked(); });
 }
 
 EsoWorkup::~EsoWorkup() = default;

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <array>
 
+#include "calculator/rules/controlnames.h"
 #include "shell/controls.h"
 #include "shell/eyecolumns.h"
 #include "shell/navigator.h"
@@ -124,7 +125,7 @@ ExoWorkup::ExoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     connect(ui->Command1, &QPushButton::clicked, this, &ExoWorkup::onEnterClicked);
     connect(ui->Command6, &QPushButton::clicked, this, &ExoWorkup::onResetClicked);
     connectHelp();
-    leadsTo(ui->Command2, QStringLiteral("Squint"), [this] { onHandOffClicked(); });
+    leadsTo(ui->Command2, QLatin1String(calc::control::kScreen), [this] { onHandOffClicked(); });
 }
 
 ExoWorkup::~ExoWorkup() = default;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calculator/rules/controlnames.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
 
@@ -64,7 +65,7 @@ void apply(QWidget* calculator, QWidget* workup, const handoff::Step& step) {
 }  // namespace
 
 QWidget* applyHandoff(const handoff::Plan& plan, QWidget* workup) {
-    QWidget* calculator = Navigator::instance().open(QStringLiteral("Squint"));
+    QWidget* calculator = Navigator::instance().open(QLatin1String(calc::control::kScreen));
     if (calculator == nullptr) return nullptr;
     for (const handoff::Step& step : plan) apply(calculator, workup, step);
     return calculator;

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "calculator/rules/controlnames.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "support/screentest.h"
@@ -464,6 +465,26 @@ private slots:
         ocu::press(button(s, "enter"));
         QCOMPARE(irisLeft(s, "Image3"), kRestOS - 60.0 / 7);
         QVERIFY(answerer.texts().isEmpty());
+    }
+
+    // The work-ups reach these controls by name alone; each must be on the
+    // calculator once, as the kind of control the hand-offs treat it as.
+    void everyNameTheWorkupsUseNamesOneControlOfItsKind() {
+        using ocu::calc::control::Kind;
+        QWidget* s = openCalculator();
+        QCOMPARE(s->objectName(), QLatin1String(ocu::calc::control::kScreen));
+        QCOMPARE(Navigator::instance().find(QLatin1String(ocu::calc::control::kScreen)), s);
+        for (const auto& [name, kind] : ocu::calc::control::kNamed) {
+            const QList<QWidget*> found = s->findChildren<QWidget*>(QLatin1String(name));
+            QVERIFY2(found.size() == 1, name);
+            QWidget* widget = found.front();
+            switch (kind) {
+                case Kind::OptionButton: QVERIFY2(qobject_cast<QRadioButton*>(widget) != nullptr, name); break;
+                case Kind::CommandButton: QVERIFY2(qobject_cast<QPushButton*>(widget) != nullptr, name); break;
+                case Kind::TextBox: QVERIFY2(qobject_cast<QLineEdit*>(widget) != nullptr, name); break;
+                case Kind::Label: QVERIFY2(qobject_cast<QLabel*>(widget) != nullptr, name); break;
+            }
+        }
     }
 
     void theDateAndTimeRefillsOnEveryChange() {

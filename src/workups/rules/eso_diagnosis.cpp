@@ -108,8 +108,8 @@ struct PatternRow {
 };
 
 constexpr PatternRow kPatternRows[] = {
-    {[](double up, double down) { return up - down > 10; }, "A", {true, false, true}},
-    {[](double up, double down) { return down - up > 15; }, "V", {true, true, false}},
+    {[](double up, double down) { return up - down > 10; }, kAPattern, {true, false, true}},
+    {[](double up, double down) { return down - up > 15; }, kVPattern, {true, true, false}},
 };
 // With no pattern in the box only "Normal" may be answered.
 constexpr ObliqueButtons kEnabledWithoutPattern{true, false, false};
@@ -119,8 +119,8 @@ struct ShownRow {
     ObliqueButtons shown;
 };
 constexpr ShownRow kShownRows[] = {
-    {"A", {true, false, true}},
-    {"V", {true, true, false}},
+    {kAPattern, {true, false, true}},
+    {kVPattern, {true, true, false}},
 };
 
 }  // namespace

@@ -36,6 +36,9 @@ inline constexpr std::string_view kInfantCaution =
 inline constexpr std::string_view kMrRecessionLrResection = "MR Recession+LR Resection";
 inline constexpr std::string_view kBilateralLrResection = " B/L LR Resection ";
 
+inline constexpr std::string_view kAPattern = "A";
+inline constexpr std::string_view kVPattern = "V";
+inline constexpr std::string_view kNoPattern = "";  // the pattern box left empty
 inline constexpr std::string_view kPatternsCaption = "Patterns";
 
 // --- The measurements ------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "calculator/rules/controlnames.h"
 #include "shell/rules/numbers.h"
 
 namespace ocu::exo {
@@ -11,16 +12,18 @@ using handoff::Actions;
 using handoff::Plan;
 using enum handoff::Verb;
 
+using namespace calc::control;
+
 // Step 1: the eye that does not fix turns out.
 struct NonFixingRow {
     FixatingEye fixating;
     const char* select;
 };
 constexpr NonFixingRow kNonFixing[] = {
-    {FixatingEye::OD, "EXO_OS"},
-    {FixatingEye::OS, "EXO_OD"},
-    {FixatingEye::AltOD, "EXO_OS"},
-    {FixatingEye::AltOS, "EXO_OD"},
+    {FixatingEye::OD, kExoOS},
+    {FixatingEye::OS, kExoOD},
+    {FixatingEye::AltOD, kExoOS},
+    {FixatingEye::AltOS, kExoOD},
 };
 
 // Step 2: the oblique action, where there is an A or V pattern.
@@ -30,15 +33,11 @@ struct ObliqueRow {
     Actions actions;
 };
 constexpr ObliqueRow kObliqueWithPattern[] = {
-    {kAPattern, ObliqueAnswer::SuperiorOveraction,
-     {{Disable, "Option4"}, {Disable, "Option5"}, {Select, "Option6"}, {Enable, "Option6"}, {Disable, "Option7"}}},
-    {kAPattern, ObliqueAnswer::Normal,
-     {{Select, "Option4"}, {Enable, "Option4"}, {Disable, "Option5"}, {Disable, "Option6"}, {Disable, "Option7"}}},
+    {kAPattern, ObliqueAnswer::SuperiorOveraction, handoff::oblique::kSuperior},
+    {kAPattern, ObliqueAnswer::Normal, handoff::oblique::kNormal},
     {kVPattern, ObliqueAnswer::Normal,
-     {{Select, "Option4"}, {Enable, "Option4"}, {Disable, "Option5"}, {Disable, "Option6"}, {Disable, "Option7"},
-      {Select, "Option11"}, {Disable, "Option1"}, {Disable, "Option10"}}},
-    {kVPattern, ObliqueAnswer::InferiorOveraction,
-     {{Disable, "Option4"}, {Select, "Option5"}, {Enable, "Option5"}, {Disable, "Option6"}, {Disable, "Option7"}}},
+     {handoff::oblique::kNormal, {{Select, kVExoOption}, {Disable, kNoPatternsOption}, {Disable, kAExoOption}}}},
+    {kVPattern, ObliqueAnswer::InferiorOveraction, handoff::oblique::kInferior},
 };
 
 // Step 3: an A or V pattern without an oblique answer; the message line
@@ -53,9 +52,10 @@ constexpr MissingAnswerRow kMissingAnswer[] = {
 };
 
 // Step 4: a delta pattern is the only pattern the calculator may show.
-constexpr Actions kDelta{{Disable, "Option1"}, {Deselect, "Option2"}, {Disable, "Option2"}, {Disable, "Option3"},
-                         {Disable, "Option8"}, {Disable, "Option10"}, {Disable, "Option11"}, {Enable, "Option9"},
-                         {Disable, "Option12"}, {Select, "Option9"}};
+constexpr Actions kDelta{{Disable, kNoPatternsOption}, {Deselect, kAEsoOption}, {Disable, kAEsoOption},
+                         {Disable, kVEsoOption}, {Disable, kXOption}, {Disable, kAExoOption},
+                         {Disable, kVExoOption}, {Enable, kDeltaOption}, {Disable, kYOption},
+                         {Select, kDeltaOption}};
 
 // Step 5: the amount procedure for the chosen option, up to 50 PD and above.
 // Procedures not pressed are disabled, never hidden.
@@ -67,26 +67,24 @@ struct ProcedureRow {
 };
 constexpr ProcedureRow kProcedures[] = {
     {ChosenOption::One, kLrRecession,
-     {{Press, "Command1"}, {Enable, "Command1"}, {Disable, "Command2"}, {Disable, "Command3"},
-      {Disable, "Command11"}, {Disable, "Command13"}},
-     {{Press, "Command3"}, {Enable, "Command3"}, {Disable, "Command1"}, {Disable, "Command2"},
-      {Disable, "Command11"}, {Disable, "Command13"}}},
+     {{Press, kBilateralRecession}, {Enable, kBilateralRecession}, {Disable, kRecessResect},
+      {Disable, kThreeOrFourMuscles}, {Disable, kReplan}, {Disable, kBilateralResection}},
+     {{Press, kThreeOrFourMuscles}, {Enable, kThreeOrFourMuscles}, {Disable, kBilateralRecession},
+      {Disable, kRecessResect}, {Disable, kReplan}, {Disable, kBilateralResection}}},
     {ChosenOption::One, kMrResection,
-     {{Disable, "Command1"}, {Disable, "Command2"}, {Enable, "Command13"}, {Press, "Command13"}},
-     {{Press, "Command3"}, {Enable, "Command3"}, {Disable, "Command1"}, {Disable, "Command2"},
-      {Disable, "Command13"}, {Disable, "Command11"}}},
+     {{Disable, kBilateralRecession}, {Disable, kRecessResect}, {Enable, kBilateralResection},
+      {Press, kBilateralResection}},
+     {{Press, kThreeOrFourMuscles}, {Enable, kThreeOrFourMuscles}, {Disable, kBilateralRecession},
+      {Disable, kRecessResect}, {Disable, kBilateralResection}, {Disable, kReplan}}},
     {ChosenOption::Two, kLrRecessionMrResection,
-     {{Press, "Command2"}, {Enable, "Command2"}, {Disable, "Command1"}, {Disable, "Command3"},
-      {Disable, "Command11"}, {Disable, "Command13"}},
-     {{Press, "Command3"}, {Enable, "Command3"}, {Disable, "Command1"}, {Disable, "Command2"},
-      {Disable, "Command13"}, {Disable, "Command11"}}},
+     {{Press, kRecessResect}, {Enable, kRecessResect}, {Disable, kBilateralRecession},
+      {Disable, kThreeOrFourMuscles}, {Disable, kReplan}, {Disable, kBilateralResection}},
+     {{Press, kThreeOrFourMuscles}, {Enable, kThreeOrFourMuscles}, {Disable, kBilateralRecession},
+      {Disable, kRecessResect}, {Disable, kBilateralResection}, {Disable, kReplan}}},
 };
 
 // Step 6: the work-up's option 1 for a delta pattern.
 constexpr Written kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
-
-// Step 7: the grade buttons of the calculator, grade 1 to 4.
-constexpr const char* kGradeButtons[] = {"Option13", "Option14", "Option15", "Option16"};
 
 // Step 8: the procedure text. A row without an oblique answer takes any.
 enum class Back { Cyan, Unchanged };
@@ -150,7 +148,7 @@ Handoff handoffPlan(const HandoffInput& input) {
     if (isAOrV(input.pattern) && !answered) {
         for (const MissingAnswerRow& row : kMissingAnswer) {
             if (row.pattern == input.pattern) {
-                plan.push_back({SetText, "Label5", row.message});
+                plan.push_back({SetText, kMessageLine, row.message});
                 break;
             }
         }
@@ -168,22 +166,23 @@ Handoff handoffPlan(const HandoffInput& input) {
 
     if (input.pattern == kDeltaPattern) result.workupOption1 = kDeltaOption1;
 
+    // Step 7: the grade of an over-action.
     if ((input.oblique == Inf || input.oblique == Sup) && input.grade >= 1 && input.grade <= 4) {
-        append(plan, {{Select, kGradeButtons[input.grade - 1]}});
+        append(plan, {{Select, kGrades[input.grade - 1]}});
     }
 
     for (const ProcedureTextRow& row : kProcedureTexts) {
         if (row.option == input.chosen && row.text == input.chosenText && row.pattern == input.pattern &&
             (!row.oblique || *row.oblique == input.oblique)) {
-            plan.push_back({SetText, "Text11", row.procedure});
-            if (row.back == Back::Cyan) append(plan, {{SetCyanBack, "Text11"}});
+            plan.push_back({SetText, kProcedureText, row.procedure});
+            if (row.back == Back::Cyan) append(plan, {{SetCyanBack, kProcedureText}});
             break;
         }
     }
 
     handoff::appendDeviationAndPatient(plan, input.largerDeviation, input.patient);
-    append(plan, {{Press, "enter"}, {Disable, "enter"}, {Press, "Command9"}, {Disable, "Command9"},
-               {Show, "Command7"}, {Hide, "Command6"}, {HideWorkup, ""}, {Disable, "Command11"}});
+    append(plan, {{Press, kEnter}, {Disable, kEnter}, {Press, kPatternsEnter}, {Disable, kPatternsEnter},
+                  {Show, kBackToExo}, {Hide, kBackToEso}, {HideWorkup, ""}, {Disable, kReplan}});
     return result;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "calculator/rules/controlnames.h"
+
 namespace ocu::handoff {
 
 enum class Verb {
@@ -43,9 +45,28 @@ struct Actions {
     constexpr Actions(std::initializer_list<Action> actions) {
         for (const Action& action : actions) list[size++] = action;
     }
+    // What `first` does, then more.
+    constexpr Actions(const Actions& first, std::initializer_list<Action> then) : Actions(first) {
+        for (const Action& action : then) list[size++] = action;
+    }
     std::array<Action, 10> list{};
     std::size_t size = 0;
 };
+
+// The oblique action as either work-up hands it over: the answer given is
+// selected and enabled, the others are disabled.
+namespace oblique {
+using enum Verb;
+using namespace calc::control;
+inline constexpr Actions kNormal{{Select, kObliquesNormal}, {Enable, kObliquesNormal}, {Disable, kInferiorOveraction},
+                                 {Disable, kSuperiorOveraction}, {Disable, kBothOveractions}};
+inline constexpr Actions kInferior{{Disable, kObliquesNormal}, {Select, kInferiorOveraction},
+                                   {Enable, kInferiorOveraction}, {Disable, kSuperiorOveraction},
+                                   {Disable, kBothOveractions}};
+inline constexpr Actions kSuperior{{Disable, kObliquesNormal}, {Disable, kInferiorOveraction},
+                                   {Select, kSuperiorOveraction}, {Enable, kSuperiorOveraction},
+                                   {Disable, kBothOveractions}};
+}  // namespace oblique
 
 inline void append(Plan& plan, const Actions& actions) {
     for (std::size_t i = 0; i < actions.size; ++i) {
@@ -61,13 +82,14 @@ struct Patient {
 // The deviation and the patient, written into the calculator's boxes (the
 // calculator keeps its own date and time).
 inline void appendDeviationAndPatient(Plan& plan, const std::string& deviation, const Patient& patient) {
-    plan.push_back({Verb::SetText, "Text1", deviation});
-    plan.push_back({Verb::SetText, "Text3", patient.name});
-    plan.push_back({Verb::SetText, "Text2", patient.age});
-    plan.push_back({Verb::SetText, "Text6", patient.sex});
-    plan.push_back({Verb::SetText, "Text7", patient.registration});
-    plan.push_back({Verb::SetText, "Text8", patient.consultant});
-    plan.push_back({Verb::SetText, "Text10", patient.hospital});
+    using namespace calc::control;
+    plan.push_back({Verb::SetText, kDeviation, deviation});
+    plan.push_back({Verb::SetText, kPatientName, patient.name});
+    plan.push_back({Verb::SetText, kAge, patient.age});
+    plan.push_back({Verb::SetText, kSex, patient.sex});
+    plan.push_back({Verb::SetText, kRegistration, patient.registration});
+    plan.push_back({Verb::SetText, kConsultant, patient.consultant});
+    plan.push_back({Verb::SetText, kHospital, patient.hospital});
 }
 
 }  // namespace ocu::handoff

@@ -4,36 +4,27 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "calculator/rules/controlnames.h"
+#include "plan_lines.h"
+#include "workups/rules/eso_diagnosis.h"
 
 namespace ocu::eso {
 namespace {
 
-using handoff::Plan;
-using handoff::Step;
-using handoff::Verb;
+using namespace calc::control;
+using namespace handoff::plan_lines;
 
-// A plan as text, a step a line ("press Command1", "text Text11 = ..."), so
-// that a row's expectation reads like the clinical table.
-std::vector<std::string> lines(const Plan& plan) {
-    static const char* verbs[] = {"select", "deselect", "press", "enable", "disable", "show",
-                                  "hide", "text", "red", "cyan", "hide work-up"};
-    std::vector<std::string> out;
-    for (const Step& step : plan) {
-        std::string line = verbs[static_cast<int>(step.verb)];
-        if (!step.control.empty()) line += " " + step.control;
-        if (step.verb == Verb::SetText) line += " = " + step.text;
-        out.push_back(line);
-    }
-    return out;
-}
-
-// The part of the plan between the first line starting with `from` and the
-// first line at or after it starting with `to` (exclusive).
-std::vector<std::string> between(const std::vector<std::string>& plan, const std::string& from,
+// The part of the plan between the first line starting with any of `from`
+// and the first line at or after it starting with `to` (exclusive).
+std::vector<std::string> between(const std::vector<std::string>& plan, const std::vector<std::string>& from,
                                  const std::string& to) {
     auto starts = [](const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; };
-    auto first = std::find_if(plan.begin(), plan.end(), [&](const auto& l) { return starts(l, from); });
+    auto first = std::find_if(plan.begin(), plan.end(), [&](const auto& l) {
+        return std::any_of(from.begin(), from.end(), [&](const std::string& prefix) { return starts(l, prefix); });
+    });
     auto last = std::find_if(first, plan.end(), [&](const auto& l) { return starts(l, to); });
     return {first, last};
 }
@@ -46,7 +37,7 @@ HandoffInput basic() {
     HandoffInput input;
     input.fixating = FixatingEye::OD;
     input.chosen = ChosenOption::One;
-    input.chosenText = " B/L MR Recession";
+    input.chosenText = kBilateralMrRecession;
     input.largerDeviation = "30";
     input.patient = {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"};
     return input;
@@ -55,15 +46,16 @@ HandoffInput basic() {
 TEST(EsoHandoff, OdFixatingNoPatternOptionOneUpTo50) {
     const auto plan = lines(handoffPlan(basic()));
     const std::vector<std::string> expected = {
-        "select ESO_OS",
-        "select Option1", "enable Option1", "disable Option2", "disable Option3", "disable Option8",
-        "disable Option10", "disable Option11",
-        "press Command1", "disable Command2", "disable Command3", "disable Command13", "disable Command11",
-        "text Text11 = B/L MR Recession", "cyan Text11",
-        "text Text1 = 30", "text Text3 = Asha Rao", "text Text2 = 6", "text Text6 = F", "text Text7 = R-77",
-        "text Text8 = Dr Mehta", "text Text10 = City Eye Clinic",
-        "press enter", "disable enter", "press Command9", "disable Command9", "show Command6",
-        "hide Command7", "hide work-up", "hide Command11"};
+        select(kEsoOS),
+        select(kNoPatternsOption), enable(kNoPatternsOption), disable(kAEsoOption), disable(kVEsoOption),
+        disable(kXOption), disable(kAExoOption), disable(kVExoOption),
+        press(kBilateralRecession), disable(kRecessResect), disable(kThreeOrFourMuscles),
+        disable(kBilateralResection), disable(kReplan),
+        text(kProcedureText, "B/L MR Recession"), cyan(kProcedureText),
+        text(kDeviation, "30"), text(kPatientName, "Asha Rao"), text(kAge, "6"), text(kSex, "F"),
+        text(kRegistration, "R-77"), text(kConsultant, "Dr Mehta"), text(kHospital, "City Eye Clinic"),
+        press(kEnter), disable(kEnter), press(kPatternsEnter), disable(kPatternsEnter), show(kBackToEso),
+        hide(kBackToExo), "hide work-up", hide(kReplan)};
     EXPECT_EQ(plan, expected);
 }
 
@@ -74,20 +66,20 @@ TEST_P(EsoHandoffEye, IsMarkedEsotropic) {
     input.fixating = GetParam().fixating;
     const auto plan = lines(handoffPlan(input));
     if (GetParam().select == nullptr) {
-        EXPECT_FALSE(contains(plan, "select ESO_OD") || contains(plan, "select ESO_OS"));
+        EXPECT_FALSE(contains(plan, select(kEsoOD)) || contains(plan, select(kEsoOS)));
     } else {
-        EXPECT_EQ(plan.front(), std::string("select ") + GetParam().select);
+        EXPECT_EQ(plan.front(), select(GetParam().select));
     }
 }
 INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffEye, testing::Values(
-    EyeCase{FixatingEye::OD, "ESO_OS"}, EyeCase{FixatingEye::OS, "ESO_OD"},
-    EyeCase{FixatingEye::AltOD, "ESO_OS"}, EyeCase{FixatingEye::AltOS, "ESO_OD"},
+    EyeCase{FixatingEye::OD, kEsoOS}, EyeCase{FixatingEye::OS, kEsoOD},
+    EyeCase{FixatingEye::AltOD, kEsoOS}, EyeCase{FixatingEye::AltOS, kEsoOD},
     EyeCase{FixatingEye::None, nullptr}));
 
 // Pattern × oblique answer: the oblique step, the red message, the pattern step.
 struct PatternCase {
     const char* name;
-    const char* pattern;
+    std::string_view pattern;
     ObliqueAnswer oblique;
     std::vector<std::string> oblique_and_pattern;  // everything between the eye and the deviation
 };
@@ -98,39 +90,46 @@ TEST_P(EsoHandoffPattern, StepsTwoToFour) {
     input.oblique = GetParam().oblique;
     input.chosen = ChosenOption::None;  // leaves the procedure steps out
     const auto plan = lines(handoffPlan(input));
-    ASSERT_EQ(plan.front(), "select ESO_OS");
-    const auto end = std::find_if(plan.begin(), plan.end(), [](const auto& l) { return l.rfind("text Text1 =", 0) == 0; });
+    ASSERT_EQ(plan.front(), select(kEsoOS));
+    const auto end = std::find_if(plan.begin(), plan.end(),
+                                  [](const auto& l) { return l.rfind(text(kDeviation, ""), 0) == 0; });
     EXPECT_EQ(std::vector<std::string>(plan.begin() + 1, end), GetParam().oblique_and_pattern);
 }
-const std::vector<std::string> kPatternA = {"disable Option1", "select Option2", "enable Option2", "disable Option3",
-                                            "disable Option8", "disable Option10", "disable Option11"};
-const std::vector<std::string> kPatternV = {"disable Option1", "disable Option2", "select Option3", "enable Option3",
-                                            "disable Option8", "disable Option10", "disable Option11"};
+const std::vector<std::string> kPatternA = {disable(kNoPatternsOption), select(kAEsoOption), enable(kAEsoOption),
+                                            disable(kVEsoOption), disable(kXOption), disable(kAExoOption),
+                                            disable(kVExoOption)};
+const std::vector<std::string> kPatternV = {disable(kNoPatternsOption), disable(kAEsoOption), select(kVEsoOption),
+                                            enable(kVEsoOption), disable(kXOption), disable(kAExoOption),
+                                            disable(kVExoOption)};
+const std::vector<std::string> kNormalAnswered = {select(kObliquesNormal), enable(kObliquesNormal),
+                                                  disable(kInferiorOveraction), disable(kSuperiorOveraction),
+                                                  disable(kBothOveractions)};
 std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffPattern, testing::Values(
-    PatternCase{"ASuperior", "A", ObliqueAnswer::SuperiorOveraction,
-        join({"disable Option4", "disable Option5", "select Option6", "enable Option6", "disable Option7"}, kPatternA)},
-    PatternCase{"ANormal", "A", ObliqueAnswer::Normal,
-        join({"select Option4", "enable Option4", "disable Option5", "disable Option6", "disable Option7"}, kPatternA)},
-    PatternCase{"VNormal", "V", ObliqueAnswer::Normal,
-        join({"select Option4", "enable Option4", "disable Option5", "disable Option6", "disable Option7"}, kPatternV)},
-    PatternCase{"VInferior", "V", ObliqueAnswer::InferiorOveraction,
-        join({"disable Option4", "select Option5", "enable Option5", "disable Option6", "disable Option7"}, kPatternV)},
-    PatternCase{"AInferiorHasNoObliqueRow", "A", ObliqueAnswer::InferiorOveraction, kPatternA},
-    PatternCase{"AMissingAnswer", "A", ObliqueAnswer::None,
-        join({"text Label5 = Please Select Oblique muscles Action And Go Back ", "red Label5"}, kPatternA)},
-    PatternCase{"VMissingAnswer", "V", ObliqueAnswer::None,
-        join({"text Label5 = Please Select Oblique muscles Action Action And Go Back ", "red Label5"}, kPatternV)},
+    PatternCase{"ASuperior", kAPattern, ObliqueAnswer::SuperiorOveraction,
+        join({disable(kObliquesNormal), disable(kInferiorOveraction), select(kSuperiorOveraction),
+              enable(kSuperiorOveraction), disable(kBothOveractions)}, kPatternA)},
+    PatternCase{"ANormal", kAPattern, ObliqueAnswer::Normal, join(kNormalAnswered, kPatternA)},
+    PatternCase{"VNormal", kVPattern, ObliqueAnswer::Normal, join(kNormalAnswered, kPatternV)},
+    PatternCase{"VInferior", kVPattern, ObliqueAnswer::InferiorOveraction,
+        join({disable(kObliquesNormal), select(kInferiorOveraction), enable(kInferiorOveraction),
+              disable(kSuperiorOveraction), disable(kBothOveractions)}, kPatternV)},
+    PatternCase{"AInferiorHasNoObliqueRow", kAPattern, ObliqueAnswer::InferiorOveraction, kPatternA},
+    PatternCase{"AMissingAnswer", kAPattern, ObliqueAnswer::None,
+        join({text(kMessageLine, "Please Select Oblique muscles Action And Go Back "), red(kMessageLine)}, kPatternA)},
+    PatternCase{"VMissingAnswer", kVPattern, ObliqueAnswer::None,
+        join({text(kMessageLine, "Please Select Oblique muscles Action Action And Go Back "), red(kMessageLine)},
+             kPatternV)},
     PatternCase{"LowerCaseIsNoPattern", "a", ObliqueAnswer::None, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EsoHandoff, NoPatternWithoutObliqueAnswerGivesNoRedMessage) {
     HandoffInput input = basic();
     input.oblique = ObliqueAnswer::None;
-    EXPECT_FALSE(contains(lines(handoffPlan(input)), "red Label5"));
+    EXPECT_FALSE(contains(lines(handoffPlan(input)), red(kMessageLine)));
 }
 
 struct GradeCase { ObliqueAnswer oblique; int grade; const char* selected; };
@@ -140,20 +139,18 @@ TEST_P(EsoHandoffGrade, IsPassedOnlyWithAnOveraction) {
     input.oblique = GetParam().oblique;
     input.grade = GetParam().grade;
     const auto plan = lines(handoffPlan(input));
-    const char* buttons[] = {"Option13", "Option14", "Option15", "Option16"};
-    for (const char* button : buttons) {
+    for (const char* button : kGrades) {
         const bool chosen = GetParam().selected != nullptr && std::string(button) == GetParam().selected;
-        EXPECT_EQ(contains(plan, std::string("select ") + button), chosen) << button;
-        EXPECT_EQ(contains(plan, std::string("enable ") + button), chosen) << button;
-        EXPECT_EQ(contains(plan, std::string("disable ") + button), GetParam().selected != nullptr && !chosen)
-            << button;
+        EXPECT_EQ(contains(plan, select(button)), chosen) << button;
+        EXPECT_EQ(contains(plan, enable(button)), chosen) << button;
+        EXPECT_EQ(contains(plan, disable(button)), GetParam().selected != nullptr && !chosen) << button;
     }
 }
 INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffGrade, testing::Values(
-    GradeCase{ObliqueAnswer::InferiorOveraction, 1, "Option13"},
-    GradeCase{ObliqueAnswer::InferiorOveraction, 3, "Option15"},
-    GradeCase{ObliqueAnswer::SuperiorOveraction, 2, "Option14"},
-    GradeCase{ObliqueAnswer::SuperiorOveraction, 4, "Option16"},
+    GradeCase{ObliqueAnswer::InferiorOveraction, 1, kGrade1},
+    GradeCase{ObliqueAnswer::InferiorOveraction, 3, kGrade3},
+    GradeCase{ObliqueAnswer::SuperiorOveraction, 2, kGrade2},
+    GradeCase{ObliqueAnswer::SuperiorOveraction, 4, kGrade4},
     GradeCase{ObliqueAnswer::Normal, 3, nullptr},
     GradeCase{ObliqueAnswer::None, 2, nullptr},
     GradeCase{ObliqueAnswer::InferiorOveraction, 0, nullptr}));
@@ -162,52 +159,61 @@ INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffGrade, testing::Values(
 struct ProcedureCase {
     const char* name;
     ChosenOption chosen;
-    const char* text;
+    std::string_view text;
     const char* larger;
     std::vector<std::string> steps;
 };
 class EsoHandoffProcedure : public testing::TestWithParam<ProcedureCase> {};
+// The procedure's steps begin with its button's press; without a procedure
+// nothing is pressed before the patterns frame's ENTER.
+const std::vector<std::string> kProcedureStarts = {press(kBilateralRecession), press(kRecessResect),
+                                                  press(kThreeOrFourMuscles), press(kBilateralResection),
+                                                  press(kPatternsEnter)};
 TEST_P(EsoHandoffProcedure, PressesThenDisablesOrHides) {
     HandoffInput input = basic();
     input.chosen = GetParam().chosen;
     input.chosenText = GetParam().text;
     input.largerDeviation = GetParam().larger;
     const auto plan = lines(handoffPlan(input));
-    EXPECT_EQ(between(plan, "press Command", "text "), GetParam().steps);
+    EXPECT_EQ(between(plan, kProcedureStarts, "text "), GetParam().steps);
 }
-const std::vector<std::string> kAbove50 = {"press Command3", "hide Command2", "hide Command13", "hide Command1",
-                                           "hide Command11"};
+const std::vector<std::string> kAbove50 = {press(kThreeOrFourMuscles), hide(kRecessResect),
+                                           hide(kBilateralResection), hide(kBilateralRecession), hide(kReplan)};
 // Without a procedure the first press is the patterns frame's ENTER of the
 // finishing steps.
-const std::vector<std::string> kNoProcedure = {"press Command9", "disable Command9", "show Command6",
-                                               "hide Command7", "hide work-up", "hide Command11"};
+const std::vector<std::string> kNoProcedure = {press(kPatternsEnter), disable(kPatternsEnter), show(kBackToEso),
+                                               hide(kBackToExo), "hide work-up", hide(kReplan)};
+const std::vector<std::string> kBilateralRecessionUpTo50 = {press(kBilateralRecession), disable(kRecessResect),
+                                                            disable(kThreeOrFourMuscles),
+                                                            disable(kBilateralResection), disable(kReplan)};
+const std::vector<std::string> kRecessResectUpTo50 = {press(kRecessResect), disable(kBilateralRecession),
+                                                      disable(kBilateralResection), disable(kThreeOrFourMuscles),
+                                                      disable(kReplan)};
 INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffProcedure, testing::Values(
-    ProcedureCase{"BilateralMrRecession30", ChosenOption::One, " B/L MR Recession", "30",
-        {"press Command1", "disable Command2", "disable Command3", "disable Command13", "disable Command11"}},
-    ProcedureCase{"Exactly50IsUpTo50", ChosenOption::One, " B/L MR Recession", "50",
-        {"press Command1", "disable Command2", "disable Command3", "disable Command13", "disable Command11"}},
-    ProcedureCase{"BilateralMrRecession60", ChosenOption::One, " B/L MR Recession", "60", kAbove50},
-    ProcedureCase{"JustAbove50", ChosenOption::One, " B/L MR Recession", "50.5", kAbove50},
-    ProcedureCase{"InfantileUpTo50", ChosenOption::One, "B/L MR Recession after the age of 6 month", "45",
-        {"press Command1", "disable Command2", "disable Command13", "disable Command11", "disable Command3"}},
-    ProcedureCase{"InfantileAbove50", ChosenOption::One, "B/L MR Recession after the age of 6 month", "55", kAbove50},
-    ProcedureCase{"RecessResect", ChosenOption::Two, "LR Resection + MR Recession ", "20",
-        {"press Command2", "disable Command1", "disable Command13", "disable Command3", "disable Command11"}},
-    ProcedureCase{"BilateralLrResection", ChosenOption::Two, " B/L LR Resection ", "20",
-        {"press Command13", "disable Command1", "disable Command2", "disable Command3", "disable Command11"}},
-    ProcedureCase{"BilateralLrResectionAbove50", ChosenOption::Two, " B/L LR Resection ", "70", kAbove50},
-    ProcedureCase{"MrRecessionLrResection", ChosenOption::One, "MR Recession+LR Resection", "25",
-        {"press Command2", "disable Command1", "disable Command13", "disable Command3", "disable Command11"}},
-    ProcedureCase{"TextOnTheWrongOption", ChosenOption::Two, " B/L MR Recession", "30", kNoProcedure},
-    ProcedureCase{"NonSurgical", ChosenOption::One, " Non Surgical Management", "30", kNoProcedure},
-    ProcedureCase{"NoOptionChosen", ChosenOption::None, " B/L MR Recession", "30", kNoProcedure}),
+    ProcedureCase{"BilateralMrRecession30", ChosenOption::One, kBilateralMrRecession, "30", kBilateralRecessionUpTo50},
+    ProcedureCase{"Exactly50IsUpTo50", ChosenOption::One, kBilateralMrRecession, "50", kBilateralRecessionUpTo50},
+    ProcedureCase{"BilateralMrRecession60", ChosenOption::One, kBilateralMrRecession, "60", kAbove50},
+    ProcedureCase{"JustAbove50", ChosenOption::One, kBilateralMrRecession, "50.5", kAbove50},
+    ProcedureCase{"InfantileUpTo50", ChosenOption::One, kInfantileRecession, "45",
+        {press(kBilateralRecession), disable(kRecessResect), disable(kBilateralResection),
+         disable(kReplan), disable(kThreeOrFourMuscles)}},
+    ProcedureCase{"InfantileAbove50", ChosenOption::One, kInfantileRecession, "55", kAbove50},
+    ProcedureCase{"RecessResect", ChosenOption::Two, kLrResectionMrRecession, "20", kRecessResectUpTo50},
+    ProcedureCase{"BilateralLrResection", ChosenOption::Two, kBilateralLrResection, "20",
+        {press(kBilateralResection), disable(kBilateralRecession), disable(kRecessResect),
+         disable(kThreeOrFourMuscles), disable(kReplan)}},
+    ProcedureCase{"BilateralLrResectionAbove50", ChosenOption::Two, kBilateralLrResection, "70", kAbove50},
+    ProcedureCase{"MrRecessionLrResection", ChosenOption::One, kMrRecessionLrResection, "25", kRecessResectUpTo50},
+    ProcedureCase{"TextOnTheWrongOption", ChosenOption::Two, kBilateralMrRecession, "30", kNoProcedure},
+    ProcedureCase{"NonSurgical", ChosenOption::One, kNonSurgical, "30", kNoProcedure},
+    ProcedureCase{"NoOptionChosen", ChosenOption::None, kBilateralMrRecession, "30", kNoProcedure}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TextCase {
     const char* name;
     ChosenOption chosen;
-    const char* text;
-    const char* pattern;
+    std::string_view text;
+    std::string_view pattern;
     ObliqueAnswer oblique;
     const char* procedure;  // nullptr: nothing written
     bool cyan;
@@ -220,13 +226,13 @@ TEST_P(EsoHandoffText, FromOptionPatternAndObliqueAnswer) {
     input.pattern = GetParam().pattern;
     input.oblique = GetParam().oblique;
     const auto plan = lines(handoffPlan(input));
-    const auto written = between(plan, "text Text11", "text Text1 ");
+    const auto written = between(plan, {text(kProcedureText, "")}, text(kDeviation, ""));
     if (GetParam().procedure == nullptr) {
         EXPECT_TRUE(written.empty());
         return;
     }
-    std::vector<std::string> expected = {std::string("text Text11 = ") + GetParam().procedure};
-    if (GetParam().cyan) expected.emplace_back("cyan Text11");
+    std::vector<std::string> expected = {text(kProcedureText, GetParam().procedure)};
+    if (GetParam().cyan) expected.push_back(cyan(kProcedureText));
     EXPECT_EQ(written, expected);
 }
 constexpr auto One = ChosenOption::One;
@@ -236,24 +242,24 @@ constexpr auto Inf = ObliqueAnswer::InferiorOveraction;
 constexpr auto Sup = ObliqueAnswer::SuperiorOveraction;
 constexpr auto Non = ObliqueAnswer::None;
 INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffText, testing::Values(
-    TextCase{"BlMrA", One, " B/L MR Recession", "A", Nor, "B/L Med. Rectus Recession + 5 mm Up shifting of Med. Rectus ", true},
-    TextCase{"BlMrV", One, " B/L MR Recession", "V", Nor, "B/L Med. Rectus Recession + 5 mm Down shifting of Med. Rectus", true},
-    TextCase{"BlMrASupKeepsBackground", One, " B/L MR Recession", "A", Sup, "B/L Med. Rectus Recession +Respective weakning Of Superior Obliques", false},
-    TextCase{"BlMrVInf", One, " B/L MR Recession", "V", Inf, "B/L Med. Rectus Recession +Respective weakning Of Inf.Obliques", true},
-    TextCase{"RrA", Two, "LR Resection + MR Recession ", "A", Nor, "LR Resection (5mm Down Shift)+ MR Recession(5mm Up Shift)", true},
-    TextCase{"RrV", Two, "LR Resection + MR Recession ", "V", Nor, "LR Resection (5mm Up Shift) + MR Recession(5mm Down Shift)", true},
-    TextCase{"RrASup", Two, "LR Resection + MR Recession ", "A", Sup, "LR Resection + MR Recession+ Respective weakning Of Superior Obliques", true},
-    TextCase{"MrLrVInf", One, "MR Recession+LR Resection", "V", Inf, "MR Recession+LR Resection+Respective weakning Of Inf.Obliques", true},
-    TextCase{"MrLrASup", One, "MR Recession+LR Resection", "A", Sup, "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
-    TextCase{"BlLrVInf", Two, " B/L LR Resection ", "V", Inf, "B/L LR Resection+Respective weakning Of Inf.Obliques", true},
-    TextCase{"BlLrASup", Two, " B/L LR Resection ", "A", Sup, "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
-    TextCase{"MrLrNoPattern", One, "MR Recession+LR Resection", "", Inf, "MR Recession+LR Resection", true},
-    TextCase{"BlLrNoPattern", Two, " B/L LR Resection ", "", Non, "B/L LR Resection", true},
-    TextCase{"BlMrNoPattern", One, " B/L MR Recession", "", Sup, "B/L MR Recession", true},
-    TextCase{"RrNoPattern", Two, "LR Resection + MR Recession ", "", Nor, "LR Resection + MR Recession", true},
-    TextCase{"InfantileWritesNothing", One, "B/L MR Recession after the age of 6 month", "", Nor, nullptr, false},
-    TextCase{"BlMrAMissingAnswer", One, " B/L MR Recession", "A", Non, nullptr, false},
-    TextCase{"NonSurgical", One, " Non Surgical Management", "", Nor, nullptr, false}),
+    TextCase{"BlMrA", One, kBilateralMrRecession, kAPattern, Nor, "B/L Med. Rectus Recession + 5 mm Up shifting of Med. Rectus ", true},
+    TextCase{"BlMrV", One, kBilateralMrRecession, kVPattern, Nor, "B/L Med. Rectus Recession + 5 mm Down shifting of Med. Rectus", true},
+    TextCase{"BlMrASupKeepsBackground", One, kBilateralMrRecession, kAPattern, Sup, "B/L Med. Rectus Recession +Respective weakning Of Superior Obliques", false},
+    TextCase{"BlMrVInf", One, kBilateralMrRecession, kVPattern, Inf, "B/L Med. Rectus Recession +Respective weakning Of Inf.Obliques", true},
+    TextCase{"RrA", Two, kLrResectionMrRecession, kAPattern, Nor, "LR Resection (5mm Down Shift)+ MR Recession(5mm Up Shift)", true},
+    TextCase{"RrV", Two, kLrResectionMrRecession, kVPattern, Nor, "LR Resection (5mm Up Shift) + MR Recession(5mm Down Shift)", true},
+    TextCase{"RrASup", Two, kLrResectionMrRecession, kAPattern, Sup, "LR Resection + MR Recession+ Respective weakning Of Superior Obliques", true},
+    TextCase{"MrLrVInf", One, kMrRecessionLrResection, kVPattern, Inf, "MR Recession+LR Resection+Respective weakning Of Inf.Obliques", true},
+    TextCase{"MrLrASup", One, kMrRecessionLrResection, kAPattern, Sup, "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
+    TextCase{"BlLrVInf", Two, kBilateralLrResection, kVPattern, Inf, "B/L LR Resection+Respective weakning Of Inf.Obliques", true},
+    TextCase{"BlLrASup", Two, kBilateralLrResection, kAPattern, Sup, "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
+    TextCase{"MrLrNoPattern", One, kMrRecessionLrResection, kNoPattern, Inf, "MR Recession+LR Resection", true},
+    TextCase{"BlLrNoPattern", Two, kBilateralLrResection, kNoPattern, Non, "B/L LR Resection", true},
+    TextCase{"BlMrNoPattern", One, kBilateralMrRecession, kNoPattern, Sup, "B/L MR Recession", true},
+    TextCase{"RrNoPattern", Two, kLrResectionMrRecession, kNoPattern, Nor, "LR Resection + MR Recession", true},
+    TextCase{"InfantileWritesNothing", One, kInfantileRecession, kNoPattern, Nor, nullptr, false},
+    TextCase{"BlMrAMissingAnswer", One, kBilateralMrRecession, kAPattern, Non, nullptr, false},
+    TextCase{"NonSurgical", One, kNonSurgical, kNoPattern, Nor, nullptr, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -4,30 +4,18 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "calculator/rules/controlnames.h"
+#include "plan_lines.h"
+#include "workups/rules/exo_diagnosis.h"
 
 namespace ocu::exo {
 namespace {
 
-using handoff::Plan;
-using handoff::Step;
-using handoff::Verb;
-using Lines = std::vector<std::string>;
-
-// A plan as text, a step a line ("press Command1", "text Text11 = ..."), so
-// that a row's expectation reads like the clinical table.
-Lines lines(const Plan& plan) {
-    static const char* verbs[] = {"select", "deselect", "press", "enable", "disable", "show",
-                                  "hide", "text", "red", "cyan", "hide work-up"};
-    Lines out;
-    for (const Step& step : plan) {
-        std::string line = verbs[static_cast<int>(step.verb)];
-        if (!step.control.empty()) line += " " + step.control;
-        if (step.verb == Verb::SetText) line += " = " + step.text;
-        out.push_back(line);
-    }
-    return out;
-}
+using namespace calc::control;
+using namespace handoff::plan_lines;
 
 bool startsWith(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
 
@@ -44,16 +32,18 @@ Lines touching(const Lines& plan, const std::vector<std::string>& controls) {
     return out;
 }
 
-const std::vector<std::string> kProcedureButtons = {"Command1", "Command2", "Command3", "Command13", "Command11"};
-const std::vector<std::string> kPatternButtons = {"Option1", "Option2", "Option3", "Option8",
-                                                  "Option9", "Option10", "Option11", "Option12"};
-const std::vector<std::string> kObliqueButtons = {"Option4", "Option5", "Option6", "Option7"};
+const std::vector<std::string> kProcedureButtons = {kBilateralRecession, kRecessResect, kThreeOrFourMuscles,
+                                                    kBilateralResection, kReplan};
+const std::vector<std::string> kPatternButtons = {kNoPatternsOption, kAEsoOption, kVEsoOption, kXOption,
+                                                  kDeltaOption, kAExoOption, kVExoOption, kYOption};
+const std::vector<std::string> kObliqueButtons = {kObliquesNormal, kInferiorOveraction, kSuperiorOveraction,
+                                                  kBothOveractions};
 
 HandoffInput basic() {
     HandoffInput input;
     input.fixating = FixatingEye::OD;
     input.chosen = ChosenOption::One;
-    input.chosenText = "B/L Lat. Rectus Recession";
+    input.chosenText = kLrRecession;
     input.largerDeviation = "30";
     input.patient = {"Ravi Kumar", "9", "M", "X-12", "Dr Iyer", "Lake Eye Hospital"};
     return input;
@@ -62,22 +52,22 @@ HandoffInput basic() {
 TEST(ExoHandoff, OdFixatingNoPatternOptionOneUpTo50) {
     const Handoff handoff = handoffPlan(basic());
     const Lines expected = {
-        "select EXO_OS",
-        "press Command1", "enable Command1", "disable Command2", "disable Command3", "disable Command11",
-        "disable Command13",
-        "text Text11 = B/L Lat.Rectus Recession ", "cyan Text11",
-        "text Text1 = 30", "text Text3 = Ravi Kumar", "text Text2 = 9", "text Text6 = M", "text Text7 = X-12",
-        "text Text8 = Dr Iyer", "text Text10 = Lake Eye Hospital",
-        "press enter", "disable enter", "press Command9", "disable Command9",
-        "show Command7", "hide Command6", "hide work-up", "disable Command11"};
+        select(kExoOS),
+        press(kBilateralRecession), enable(kBilateralRecession), disable(kRecessResect),
+        disable(kThreeOrFourMuscles), disable(kReplan), disable(kBilateralResection),
+        text(kProcedureText, "B/L Lat.Rectus Recession "), cyan(kProcedureText),
+        text(kDeviation, "30"), text(kPatientName, "Ravi Kumar"), text(kAge, "9"), text(kSex, "M"),
+        text(kRegistration, "X-12"), text(kConsultant, "Dr Iyer"), text(kHospital, "Lake Eye Hospital"),
+        press(kEnter), disable(kEnter), press(kPatternsEnter), disable(kPatternsEnter),
+        show(kBackToExo), hide(kBackToEso), "hide work-up", disable(kReplan)};
     EXPECT_EQ(lines(handoff.plan), expected);
     EXPECT_EQ(handoff.workupOption1, std::nullopt);
 }
 
 TEST(ExoHandoff, TheNonFixingEyeTurnsOut) {
-    const std::pair<FixatingEye, const char*> rows[] = {
-        {FixatingEye::OD, "select EXO_OS"}, {FixatingEye::OS, "select EXO_OD"},
-        {FixatingEye::AltOD, "select EXO_OS"}, {FixatingEye::AltOS, "select EXO_OD"}};
+    const std::pair<FixatingEye, std::string> rows[] = {
+        {FixatingEye::OD, select(kExoOS)}, {FixatingEye::OS, select(kExoOD)},
+        {FixatingEye::AltOD, select(kExoOS)}, {FixatingEye::AltOS, select(kExoOD)}};
     for (const auto& [fixating, line] : rows) {
         HandoffInput input = basic();
         input.fixating = fixating;
@@ -85,7 +75,7 @@ TEST(ExoHandoff, TheNonFixingEyeTurnsOut) {
     }
     HandoffInput none = basic();
     none.fixating = FixatingEye::None;
-    EXPECT_EQ(touching(lines(handoffPlan(none).plan), {"EXO_OD", "EXO_OS", "ESO_OD", "ESO_OS"}), Lines{});
+    EXPECT_EQ(touching(lines(handoffPlan(none).plan), {kExoOD, kExoOS, kEsoOD, kEsoOS}), Lines{});
 }
 
 // --- Step 5: amount procedure -----------------------------------------------------
@@ -93,7 +83,7 @@ TEST(ExoHandoff, TheNonFixingEyeTurnsOut) {
 struct ProcedureCase {
     const char* name;
     ChosenOption chosen;
-    const char* text;
+    std::string_view text;
     const char* larger;
     Lines procedure;  // every line touching a procedure button, Re-Plan's last one aside
 };
@@ -108,56 +98,60 @@ TEST_P(ExoProcedure, ChosenOptionAndLargerDeviation) {
     input.largerDeviation = c.larger;
     Lines got = touching(lines(handoffPlan(input).plan), kProcedureButtons);
     ASSERT_FALSE(got.empty());
-    EXPECT_EQ(got.back(), "disable Command11");  // Step 9 always disables Re-Plan
+    EXPECT_EQ(got.back(), disable(kReplan));  // Step 9 always disables Re-Plan
     got.pop_back();
     EXPECT_EQ(got, c.procedure);
 }
 
-const Lines kThreeOrFour = {"press Command3", "enable Command3", "disable Command1", "disable Command2",
-                            "disable Command11", "disable Command13"};
-const Lines kThreeOrFourAfterResection = {"press Command3", "enable Command3", "disable Command1",
-                                          "disable Command2", "disable Command13", "disable Command11"};
+const Lines kThreeOrFour = {press(kThreeOrFourMuscles), enable(kThreeOrFourMuscles), disable(kBilateralRecession),
+                            disable(kRecessResect), disable(kReplan), disable(kBilateralResection)};
+const Lines kThreeOrFourAfterResection = {press(kThreeOrFourMuscles), enable(kThreeOrFourMuscles),
+                                          disable(kBilateralRecession), disable(kRecessResect),
+                                          disable(kBilateralResection), disable(kReplan)};
 
 INSTANTIATE_TEST_SUITE_P(Rows, ExoProcedure, ::testing::Values(
-    ProcedureCase{"RecessionAt50", ChosenOption::One, "B/L Lat. Rectus Recession", "50",
-                  {"press Command1", "enable Command1", "disable Command2", "disable Command3", "disable Command11",
-                   "disable Command13"}},
-    ProcedureCase{"RecessionAbove50", ChosenOption::One, "B/L Lat. Rectus Recession", "60", kThreeOrFour},
-    ProcedureCase{"ResectionUpTo50", ChosenOption::One, "B/L Medial Rectus Resection", "20",
-                  {"disable Command1", "disable Command2", "enable Command13", "press Command13"}},
-    ProcedureCase{"ResectionAbove50", ChosenOption::One, "B/L Medial Rectus Resection", "50.5",
+    ProcedureCase{"RecessionAt50", ChosenOption::One, kLrRecession, "50",
+                  {press(kBilateralRecession), enable(kBilateralRecession), disable(kRecessResect),
+                   disable(kThreeOrFourMuscles), disable(kReplan), disable(kBilateralResection)}},
+    ProcedureCase{"RecessionAbove50", ChosenOption::One, kLrRecession, "60", kThreeOrFour},
+    ProcedureCase{"ResectionUpTo50", ChosenOption::One, kMrResection, "20",
+                  {disable(kBilateralRecession), disable(kRecessResect), enable(kBilateralResection),
+                   press(kBilateralResection)}},
+    ProcedureCase{"ResectionAbove50", ChosenOption::One, kMrResection, "50.5", kThreeOrFourAfterResection},
+    ProcedureCase{"RecessResectUpTo50", ChosenOption::Two, kLrRecessionMrResection, "30",
+                  {press(kRecessResect), enable(kRecessResect), disable(kBilateralRecession),
+                   disable(kThreeOrFourMuscles), disable(kReplan), disable(kBilateralResection)}},
+    ProcedureCase{"RecessResectAbove50", ChosenOption::Two, kLrRecessionMrResection, "70",
                   kThreeOrFourAfterResection},
-    ProcedureCase{"RecessResectUpTo50", ChosenOption::Two, "Lat.Rectus Recession + Medial Rectus Resection", "30",
-                  {"press Command2", "enable Command2", "disable Command1", "disable Command3", "disable Command11",
-                   "disable Command13"}},
-    ProcedureCase{"RecessResectAbove50", ChosenOption::Two, "Lat.Rectus Recession + Medial Rectus Resection", "70",
-                  kThreeOrFourAfterResection},
-    ProcedureCase{"OptionTwoTextAsOptionOne", ChosenOption::One, "Lat.Rectus Recession + Medial Rectus Resection",
-                  "30", {}},
-    ProcedureCase{"NonSurgical", ChosenOption::One, "Non Surgical Treatment", "10", {}},
-    ProcedureCase{"MinusLenses", ChosenOption::One, "Over corrected minus lense glasses ", "30", {}}),
+    ProcedureCase{"OptionTwoTextAsOptionOne", ChosenOption::One, kLrRecessionMrResection, "30", {}},
+    ProcedureCase{"NonSurgical", ChosenOption::One, kNonSurgical, "10", {}},
+    ProcedureCase{"MinusLenses", ChosenOption::One, kMinusLenses, "30", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Steps 2, 3, 4 and 7: obliques, patterns and grades ------------------------------
 
 TEST(ExoHandoff, ObliqueActionWithAPattern) {
     struct Case {
-        const char* pattern;
+        std::string_view pattern;
         ObliqueAnswer oblique;
         Lines obliques;
     };
+    const Lines normalAnswered = {select(kObliquesNormal), enable(kObliquesNormal), disable(kInferiorOveraction),
+                                  disable(kSuperiorOveraction), disable(kBothOveractions)};
+    Lines normalAnsweredV = normalAnswered;
+    normalAnsweredV.insert(normalAnsweredV.end(),
+                           {select(kVExoOption), disable(kNoPatternsOption), disable(kAExoOption)});
     const Case cases[] = {
-        {" A Patterns Exotropia ", ObliqueAnswer::SuperiorOveraction,
-         {"disable Option4", "disable Option5", "select Option6", "enable Option6", "disable Option7"}},
-        {" A Patterns Exotropia ", ObliqueAnswer::Normal,
-         {"select Option4", "enable Option4", "disable Option5", "disable Option6", "disable Option7"}},
-        {" V Patterns Exotropia", ObliqueAnswer::Normal,
-         {"select Option4", "enable Option4", "disable Option5", "disable Option6", "disable Option7",
-          "select Option11", "disable Option1", "disable Option10"}},
-        {" V Patterns Exotropia", ObliqueAnswer::InferiorOveraction,
-         {"disable Option4", "select Option5", "enable Option5", "disable Option6", "disable Option7"}},
-        {" A Patterns Exotropia ", ObliqueAnswer::InferiorOveraction, {}},
-        {"", ObliqueAnswer::Normal, {}},
+        {kAPattern, ObliqueAnswer::SuperiorOveraction,
+         {disable(kObliquesNormal), disable(kInferiorOveraction), select(kSuperiorOveraction),
+          enable(kSuperiorOveraction), disable(kBothOveractions)}},
+        {kAPattern, ObliqueAnswer::Normal, normalAnswered},
+        {kVPattern, ObliqueAnswer::Normal, normalAnsweredV},
+        {kVPattern, ObliqueAnswer::InferiorOveraction,
+         {disable(kObliquesNormal), select(kInferiorOveraction), enable(kInferiorOveraction),
+          disable(kSuperiorOveraction), disable(kBothOveractions)}},
+        {kAPattern, ObliqueAnswer::InferiorOveraction, {}},
+        {kNoPattern, ObliqueAnswer::Normal, {}},
         {" A Patterns Exotropia", ObliqueAnswer::Normal, {}},  // compared exactly
     };
     for (const Case& c : cases) {
@@ -172,48 +166,49 @@ TEST(ExoHandoff, ObliqueActionWithAPattern) {
 
 TEST(ExoHandoff, AnAOrVPatternWithoutAnObliqueAnswerIsNamedOnTheMessageLine) {
     struct Case {
-        const char* pattern;
+        std::string_view pattern;
         ObliqueAnswer oblique;
         Lines message;
     };
     const Case cases[] = {
-        {" A Patterns Exotropia ", ObliqueAnswer::None, {"text Label5 = Please Select Oblique muscles Action "}},
-        {" V Patterns Exotropia", ObliqueAnswer::None, {"text Label5 = Please Select Oblique Muscles Action "}},
-        {" V Patterns Exotropia", ObliqueAnswer::BothOveractions,
-         {"text Label5 = Please Select Oblique Muscles Action "}},
-        {" V Patterns Exotropia", ObliqueAnswer::SuperiorOveraction, {}},
-        {"", ObliqueAnswer::None, {}},
-        {" Delta Patterns Exotropia ", ObliqueAnswer::None, {}},
+        {kAPattern, ObliqueAnswer::None, {text(kMessageLine, "Please Select Oblique muscles Action ")}},
+        {kVPattern, ObliqueAnswer::None, {text(kMessageLine, "Please Select Oblique Muscles Action ")}},
+        {kVPattern, ObliqueAnswer::BothOveractions, {text(kMessageLine, "Please Select Oblique Muscles Action ")}},
+        {kVPattern, ObliqueAnswer::SuperiorOveraction, {}},
+        {kNoPattern, ObliqueAnswer::None, {}},
+        {kDeltaPattern, ObliqueAnswer::None, {}},
     };
     for (const Case& c : cases) {
         HandoffInput input = basic();
         input.pattern = c.pattern;
         input.oblique = c.oblique;
         const Lines plan = lines(handoffPlan(input).plan);
-        EXPECT_EQ(touching(plan, {"Label5"}), c.message) << '"' << c.pattern << '"';
-        EXPECT_EQ(plan.back(), "disable Command11");  // the hand-off carries on
+        EXPECT_EQ(touching(plan, {kMessageLine}), c.message) << '"' << c.pattern << '"';
+        EXPECT_EQ(plan.back(), disable(kReplan));  // the hand-off carries on
     }
 }
 
 TEST(ExoHandoff, DeltaLeavesOnlyDeltaAndRewritesOptionOne) {
     HandoffInput input = basic();
-    input.pattern = " Delta Patterns Exotropia ";
-    input.chosenText = "Nasal Shifting Inf.Rectus Of Both Side";
+    input.pattern = kDeltaPattern;
+    input.chosenText = kDeltaNasalShift;
     const Handoff handoff = handoffPlan(input);
     const Lines plan = lines(handoff.plan);
-    const Lines expected = {"disable Option1", "deselect Option2", "disable Option2", "disable Option3",
-                            "disable Option8", "disable Option10", "disable Option11", "enable Option9",
-                            "disable Option12", "select Option9"};
+    const Lines expected = {disable(kNoPatternsOption), deselect(kAEsoOption), disable(kAEsoOption),
+                            disable(kVEsoOption), disable(kXOption), disable(kAExoOption),
+                            disable(kVExoOption), enable(kDeltaOption), disable(kYOption),
+                            select(kDeltaOption)};
     EXPECT_EQ(touching(plan, kPatternButtons), expected);
-    EXPECT_EQ(touching(plan, {"Text11"}), Lines{});
-    EXPECT_EQ(touching(plan, {"Command1", "Command2", "Command3", "Command13"}), Lines{});
+    EXPECT_EQ(touching(plan, {kProcedureText}), Lines{});
+    EXPECT_EQ(touching(plan, {kBilateralRecession, kRecessResect, kThreeOrFourMuscles, kBilateralResection}),
+              Lines{});
     ASSERT_TRUE(handoff.workupOption1.has_value());
     EXPECT_EQ(handoff.workupOption1->text, "Nasal Shifting Both Inferior Rectus ");
     EXPECT_EQ(handoff.workupOption1->background, (Rgb{192, 255, 255}));
 
     // The procedure is still chosen from option 1 as it read before.
-    input.chosenText = "B/L Lat. Rectus Recession";
-    EXPECT_EQ(touching(lines(handoffPlan(input).plan), {"Command1"}).front(), "press Command1");
+    input.chosenText = kLrRecession;
+    EXPECT_EQ(touching(lines(handoffPlan(input).plan), {kBilateralRecession}).front(), press(kBilateralRecession));
 }
 
 TEST(ExoHandoff, TheGradeOfAnOveractionIsPassedOn) {
@@ -223,10 +218,10 @@ TEST(ExoHandoff, TheGradeOfAnOveractionIsPassedOn) {
         Lines grades;
     };
     const Case cases[] = {
-        {ObliqueAnswer::InferiorOveraction, 1, {"select Option13"}},
-        {ObliqueAnswer::InferiorOveraction, 3, {"select Option15"}},
-        {ObliqueAnswer::SuperiorOveraction, 2, {"select Option14"}},
-        {ObliqueAnswer::SuperiorOveraction, 4, {"select Option16"}},
+        {ObliqueAnswer::InferiorOveraction, 1, {select(kGrade1)}},
+        {ObliqueAnswer::InferiorOveraction, 3, {select(kGrade3)}},
+        {ObliqueAnswer::SuperiorOveraction, 2, {select(kGrade2)}},
+        {ObliqueAnswer::SuperiorOveraction, 4, {select(kGrade4)}},
         {ObliqueAnswer::Normal, 2, {}},
         {ObliqueAnswer::BothOveractions, 2, {}},
         {ObliqueAnswer::InferiorOveraction, 0, {}},
@@ -235,8 +230,7 @@ TEST(ExoHandoff, TheGradeOfAnOveractionIsPassedOn) {
         HandoffInput input = basic();
         input.oblique = c.oblique;
         input.grade = c.grade;
-        EXPECT_EQ(touching(lines(handoffPlan(input).plan), {"Option13", "Option14", "Option15", "Option16"}), c.grades)
-            << c.grade;
+        EXPECT_EQ(touching(lines(handoffPlan(input).plan), {kGrades.begin(), kGrades.end()}), c.grades) << c.grade;
     }
 }
 
@@ -245,8 +239,8 @@ TEST(ExoHandoff, TheGradeOfAnOveractionIsPassedOn) {
 struct TextCase {
     const char* name;
     ChosenOption chosen;
-    const char* text;
-    const char* pattern;
+    std::string_view text;
+    std::string_view pattern;
     ObliqueAnswer oblique;
     Lines written;
 };
@@ -260,46 +254,47 @@ TEST_P(ExoProcedureText, FirstMatchingRowWrites) {
     input.chosenText = c.text;
     input.pattern = c.pattern;
     input.oblique = c.oblique;
-    EXPECT_EQ(touching(lines(handoffPlan(input).plan), {"Text11"}), c.written);
+    EXPECT_EQ(touching(lines(handoffPlan(input).plan), {kProcedureText}), c.written);
 }
 
 constexpr auto One = ChosenOption::One;
 constexpr auto Two = ChosenOption::Two;
-constexpr const char* kLr = "B/L Lat. Rectus Recession";
-constexpr const char* kLrMr = "Lat.Rectus Recession + Medial Rectus Resection";
-constexpr const char* kA = " A Patterns Exotropia ";
-constexpr const char* kV = " V Patterns Exotropia";
+constexpr auto kLr = kLrRecession;
+constexpr auto kLrMr = kLrRecessionMrResection;
+constexpr auto kA = kAPattern;
+constexpr auto kV = kVPattern;
+const std::string kCyan = cyan(kProcedureText);
 
 INSTANTIATE_TEST_SUITE_P(Rows, ExoProcedureText, ::testing::Values(
     TextCase{"RecessionANormal", One, kLr, kA, ObliqueAnswer::Normal,
-             {"text Text11 = B/L Lat.Rectus Recession With 5 mm Down Shift", "cyan Text11"}},
-    TextCase{"RecessionNoPatternAnyAnswer", One, kLr, "", ObliqueAnswer::BothOveractions,
-             {"text Text11 = B/L Lat.Rectus Recession ", "cyan Text11"}},
+             {text(kProcedureText, "B/L Lat.Rectus Recession With 5 mm Down Shift"), kCyan}},
+    TextCase{"RecessionNoPatternAnyAnswer", One, kLr, kNoPattern, ObliqueAnswer::BothOveractions,
+             {text(kProcedureText, "B/L Lat.Rectus Recession "), kCyan}},
     TextCase{"RecessionVNormal", One, kLr, kV, ObliqueAnswer::Normal,
-             {"text Text11 = B/L Lat.Rectus Recession With 5mm Up shift", "cyan Text11"}},
+             {text(kProcedureText, "B/L Lat.Rectus Recession With 5mm Up shift"), kCyan}},
     TextCase{"RecessionASuperior", One, kLr, kA, ObliqueAnswer::SuperiorOveraction,
-             {"text Text11 = B/L Lat.Rectus Recession With Respective Superior Obliques Weaking", "cyan Text11"}},
+             {text(kProcedureText, "B/L Lat.Rectus Recession With Respective Superior Obliques Weaking"), kCyan}},
     TextCase{"RecessionVInferior", One, kLr, kV, ObliqueAnswer::InferiorOveraction,
-             {"text Text11 = B/L Lat.Rectus Recession With Respective Inferior Obliques Weaking", "cyan Text11"}},
+             {text(kProcedureText, "B/L Lat.Rectus Recession With Respective Inferior Obliques Weaking"), kCyan}},
     TextCase{"RecessResectANormal", Two, kLrMr, kA, ObliqueAnswer::Normal,
-             {"text Text11 =  Lat.Rectus Recession (5mm Down Shift) + Medial Rectus Resection(5mm Up Shift)",
-              "cyan Text11"}},
+             {text(kProcedureText, " Lat.Rectus Recession (5mm Down Shift) + Medial Rectus Resection(5mm Up Shift)"),
+              kCyan}},
     TextCase{"RecessResectVNormal", Two, kLrMr, kV, ObliqueAnswer::Normal,
-             {"text Text11 =  Lat.Rectus Recession (5 mm Up Shift) + Medial Rectus Resection(5 mm Down Shift))",
-              "cyan Text11"}},
+             {text(kProcedureText, " Lat.Rectus Recession (5 mm Up Shift) + Medial Rectus Resection(5 mm Down Shift))"),
+              kCyan}},
     TextCase{"RecessResectASuperiorKeepsBackground", Two, kLrMr, kA, ObliqueAnswer::SuperiorOveraction,
-             {"text Text11 =  Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Sup. Obliques"}},
+             {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Sup. Obliques")}},
     TextCase{"RecessResectVInferior", Two, kLrMr, kV, ObliqueAnswer::InferiorOveraction,
-             {"text Text11 =  Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Inf.Obliques",
-              "cyan Text11"}},
-    TextCase{"RecessResectNoPattern", Two, kLrMr, "", ObliqueAnswer::None,
-             {"text Text11 =  Lat.Rectus Recession + Medial Rectus Resection", "cyan Text11"}},
-    TextCase{"ResectionNoPatternKeepsBackground", One, "B/L Medial Rectus Resection", "", ObliqueAnswer::Normal,
-             {"text Text11 = B/L Med.Rectus Resection "}},
-    TextCase{"ResectionWithAPattern", One, "B/L Medial Rectus Resection", kA, ObliqueAnswer::Normal, {}},
+             {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Inf.Obliques"),
+              kCyan}},
+    TextCase{"RecessResectNoPattern", Two, kLrMr, kNoPattern, ObliqueAnswer::None,
+             {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection"), kCyan}},
+    TextCase{"ResectionNoPatternKeepsBackground", One, kMrResection, kNoPattern, ObliqueAnswer::Normal,
+             {text(kProcedureText, "B/L Med.Rectus Resection ")}},
+    TextCase{"ResectionWithAPattern", One, kMrResection, kA, ObliqueAnswer::Normal, {}},
     TextCase{"RecessionVWithSuperior", One, kLr, kV, ObliqueAnswer::SuperiorOveraction, {}},
-    TextCase{"RecessionChosenAsOptionTwo", Two, kLr, "", ObliqueAnswer::Normal, {}},
-    TextCase{"NonSurgical", One, "Non Surgical Treatment", "", ObliqueAnswer::Normal, {}}),
+    TextCase{"RecessionChosenAsOptionTwo", Two, kLr, kNoPattern, ObliqueAnswer::Normal, {}},
+    TextCase{"NonSurgical", One, kNonSurgical, kNoPattern, ObliqueAnswer::Normal, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

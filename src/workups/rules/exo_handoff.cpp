@@ -83,7 +83,7 @@ constexpr ProcedureRow kProcedures[] = {
 };
 
 // Step 6: the work-up's option 1 for a delta pattern.
-constexpr Written kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
+constexpr ResultEntry kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
 
 // Step 7: the grade buttons of the calculator, grade 1 to 4.
 constexpr const char* kGradeButtons[] = {"Option13", "Option14", "Option15", "Option16"};

@@ -16,6 +16,7 @@
 #include "shell/navigator.h"
 #include "shell/picture.h"
 #include "shell/printrequest.h"
+#include "shell/results.h"
 #include "shell/rules/datetime.h"
 #include "shell/rules/numbers.h"
 #include "shell/screenframe.h"
@@ -35,26 +36,11 @@ constexpr double kIrisSizeMm = 11.906;
 constexpr double kSpotWidthMm = 34.1;
 constexpr double kSpotHeightMm = 13.0;
 
-const QColor kDosing(0, 255, 0);
-const QColor kWhite(255, 255, 255);
 const QColor kProcedureText(0, 0, 128);
 
 constexpr std::array<DoseBox, calc::kDoseBoxCount> kAllBoxes = {
     DoseBox::LRrec_R, DoseBox::LRrec_L, DoseBox::MRres_R, DoseBox::MRres_L,
     DoseBox::LRres_R, DoseBox::LRres_L, DoseBox::MRrec_R, DoseBox::MRrec_L};
-
-// Every colour group, so that a green box disabled by a later procedure
-// still shows green.
-void setBoxBackground(QComboBox* box, const QColor& colour) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
-    palette.setColor(QPalette::Window, colour);
-    box->setPalette(palette);
-    box->lineEdit()->setPalette(palette);
-}
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
@@ -208,7 +194,7 @@ std::optional<calc::Grade> Squint::selectedGrade() const {
 void Squint::connectDoseBoxes() {
     for (DoseBox box : kAllBoxes) {
         QComboBox* combo = doseBox(box);
-        for (int i = 0; i < calc::itemCount(box); ++i) combo->addItem(qs(calc::item(box, i)));
+        for (int i = 0; i < calc::itemCount(box); ++i) combo->addItem(toQString(calc::item(box, i)));
         // The user picks from the list; only the program writes other texts ("0").
         combo->lineEdit()->setReadOnly(true);
         combo->setCurrentIndex(-1);
@@ -218,7 +204,7 @@ void Squint::connectDoseBoxes() {
 
 void Squint::onDoseBoxLeft(DoseBox box) {
     const auto pd = calc::doseResponse(box, doseBox(box)->currentText().toStdString());
-    if (pd) cell(box)->setText(qs(*pd));
+    if (pd) cell(box)->setText(toQString(*pd));
 }
 
 void Squint::onProcedureClicked(Procedure procedure) {
@@ -227,7 +213,7 @@ void Squint::onProcedureClicked(Procedure procedure) {
             QComboBox* combo = doseBox(box);
             const bool dosed = boxes->contains(box);
             combo->setEnabled(dosed);
-            if (dosed) setBoxBackground(combo, kDosing);
+            if (dosed) setBackground(combo, kDosingColour);
         }
     }
     if (const auto disabled = calc::procedureDisabledAfter(procedure)) {
@@ -239,7 +225,7 @@ void Squint::onReplanClicked() {
     for (DoseBox box : calc::kReplanOrder) {
         QComboBox* combo = doseBox(box);
         combo->setEditText(QStringLiteral("0"));
-        setBoxBackground(combo, kWhite);
+        setBackground(combo, kWhite);
     }
     for (DoseBox box : kAllBoxes) cell(box)->clear();
     ui->CTotal->clear();
@@ -318,7 +304,7 @@ void Squint::onObliqueActionClicked(QRadioButton* option, calc::ObliqueAction ac
 
 void Squint::onObliqueEnterClicked() {
     if (const auto text = calc::obliqueProcedure(selectedObliqueAction(), selectedGrade())) {
-        ui->Text9->setText(qs(*text));
+        ui->Text9->setText(toQString(*text));
     }
 }
 

@@ -69,7 +69,7 @@ void ParalyticWorkup::onEnterClicked() {
 
 void ParalyticWorkup::onResetClicked() {
     for (QLabel* label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6}) {
-        writeResult(label, LabelChange{"", kWhite});
+        writeResult(label, Result{"", kWhite});
     }
 }
 

@@ -18,8 +18,8 @@ Brown::Brown(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Brown>(
     ui->Text2->setPlainText(joinLines(kBrownGradesText));
     ui->Text3->setPlainText(joinLines(kBrownManagementText));
     ui->Text4->setPlainText(joinLines(kDoubleElevatorText));
-    fillBackground(ui->Label1, Qt::white);
-    fillBackground(ui->Label2, Qt::white);
+    setBackground(ui->Label1, kWhite);
+    setBackground(ui->Label2, kWhite);
     // Only the button row shows until a panel is chosen.
     ui->Frame1->hide();
     ui->Frame3->hide();
@@ -59,8 +59,8 @@ void Brown::onEnterClicked() {
                                   ForcedDuction::Unanswered),
     };
     const DoubleElevatorAdvice advice = doubleElevatorAdvice(findings);
-    showResult(ui->Label1, advice.operation, kResultColour);
-    showResult(ui->Label2, advice.ptosis, kResultColour);
+    writeResult(ui->Label1, advice.operation);
+    writeResult(ui->Label2, advice.ptosis);
 }
 
 void Brown::onResetClicked() {

@@ -18,7 +18,7 @@ Duane::Duane(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::DRS>())
     setFixedSize(size());
     const QColor empty = palette().color(QPalette::HighlightedText);
     for (QLabel* label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6}) {
-        fillBackground(label, empty);
+        setBackground(label, empty);
     }
 
     const EyeControls right{Eye::Right, ui->Option1, ui->Option2, ui->Option3, ui->Option4,
@@ -46,16 +46,15 @@ void Duane::onEnterClicked(const EyeControls& eye) {
         .abduction = selected({{eye.abductionNormal, Duction::Normal}, {eye.abductionRestricted, Duction::Restricted}},
                               Duction::Unanswered),
     };
-    if (const std::optional<std::string_view> type = duaneType(findings)) {
-        showResult(eye.type, type, kResultColour);
-        showResult(eye.differential, kDuaneDifferential, kDifferentialColour);
+    if (const std::optional<DuaneDiagnosis> diagnosis = duaneType(findings)) {
+        writeResult(eye.type, diagnosis->type);
+        writeResult(eye.differential, diagnosis->differential);
     }
     // The operation follows the type as the label shows it now, which may be
     // a type written by an earlier Enter.
     const QByteArray typeShown = eye.type->text().toUtf8();
-    showResult(eye.management, duaneManagement(eye.eye, std::string_view(typeShown.constData(),
-                                                                          static_cast<size_t>(typeShown.size()))),
-               kResultColour);
+    writeResult(eye.management, duaneManagement(eye.eye, std::string_view(typeShown.constData(),
+                                                                           static_cast<size_t>(typeShown.size()))));
 }
 
 void Duane::openBrown(const char* button) {

@@ -19,8 +19,8 @@ DissociatedVertical::DissociatedVertical(QWidget* parent) : QWidget(parent), ui(
     // This screen's banner carries its subject alone.
     findChild<QLabel*>(QStringLiteral("Label7"))->setText(QStringLiteral("Dissociated Vertical Deviation"));
     setFixedSize(size());
-    fillBackground(this, Qt::white);
-    fillBackground(ui->Label1, Qt::white);
+    setBackground(this, kWhite);
+    setBackground(ui->Label1, kWhite);
 
     connect(ui->Command1, &QPushButton::clicked, this, &DissociatedVertical::onEnterClicked);
     // Reset empties the result only; its colour and the answers stay.
@@ -40,7 +40,7 @@ void DissociatedVertical::onEnterClicked() {
     const ObliqueOverAction inferiorOblique = selected({{ui->Option1, ObliqueOverAction::No},
                                                         {ui->Option2, ObliqueOverAction::Yes}},
                                                        ObliqueOverAction::Unanswered);
-    showResult(ui->Label1, dvdTreatment(laterality, inferiorOblique), kResultColour);
+    writeResult(ui->Label1, dvdTreatment(laterality, inferiorOblique));
 }
 
 }  // namespace ocu

@@ -1,11 +1,13 @@
 #include "shell/texts.h"
 
+#include "shell/results.h"
+
 namespace ocu {
 
 QString joinLines(std::span<const std::string_view> lines) {
     QString text;
     for (std::string_view line : lines) {
-        text += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        text += toQString(line);
         text += QLatin1Char('\n');
     }
     return text;

@@ -2,6 +2,7 @@
 
 #include "shell/controls.h"
 #include "shell/navigator.h"
+#include "shell/results.h"
 #include "shell/rules/messages.h"
 #include "shell/screenframe.h"
 #include "tools/rules/acaratio.h"
@@ -11,13 +12,12 @@ namespace ocu {
 namespace {
 
 void paint(QWidget* widget, const QColor& background, const QColor& text) {
+    setBackground(widget, background);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Button, background);
     palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -74,8 +74,7 @@ void Aca::onCalculateClicked() {
         return;
     }
     if (outcome.ratio) ui->Text3->setText(QString::fromStdString(*outcome.ratio));
-    ui->Label4->setText(QString::fromUtf8(outcome.ratioClass.data(),
-                                          static_cast<qsizetype>(outcome.ratioClass.size())));
+    ui->Label4->setText(toQString(outcome.ratioClass));
 }
 
 }  // namespace ocu

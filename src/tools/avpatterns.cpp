@@ -5,6 +5,7 @@
 
 #include "shell/controls.h"
 #include "shell/navigator.h"
+#include "shell/results.h"
 #include "shell/rules/messages.h"
 #include "shell/rules/numbers.h"
 #include "shell/screenframe.h"
@@ -83,7 +84,7 @@ void AvPatterns::onEnterClicked() {
     }
     const avp::Gazes gazes{values[0], values[1], values[2]};
     if (const auto text = avp::pattern(type, gazes)) {
-        ui->Text4->setText(QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size())));
+        ui->Text4->setText(toQString(*text));
     }
     if (const auto irises = avp::irises(type, gazes)) placeIrises(*irises);
 }

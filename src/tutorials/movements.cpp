@@ -4,6 +4,7 @@
 
 #include "shell/controls.h"
 #include "shell/navigator.h"
+#include "shell/results.h"
 #include "shell/rules/messages.h"
 #include "shell/rules/numbers.h"
 #include "shell/screenframe.h"
@@ -14,16 +15,9 @@
 namespace ocu {
 namespace {
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 void whiteOnBlack(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 0));
-    palette.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    setBackground(label, QColor(0, 0, 0));
+    setTextColour(label, QColor(255, 255, 255));
 }
 
 }  // namespace
@@ -53,7 +47,7 @@ Movements::Movements(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 Movements::~Movements() = default;
 
 void Movements::connectMovement(std::string_view button) {
-    auto* control = findChild<QPushButton*>(text(button));
+    auto* control = findChild<QPushButton*>(toQString(button));
     Q_ASSERT(control != nullptr);
     connect(control, &QPushButton::clicked, this, [this, button] { move(button); });
 }
@@ -66,8 +60,8 @@ void Movements::move(std::string_view button) {
     if (!movement) return;
     placeMm(ui->Image2, movement->pose.od.left, movement->pose.od.top);
     placeMm(ui->Image3, movement->pose.os.left, movement->pose.os.top);
-    if (movement->od) ui->Label3->setText(text(*movement->od));
-    if (movement->os) ui->Label4->setText(text(*movement->os));
+    if (movement->od) ui->Label3->setText(toQString(*movement->od));
+    if (movement->os) ui->Label4->setText(toQString(*movement->os));
 }
 
 void Movements::onCalculateGradesClicked() {
@@ -86,7 +80,7 @@ void Movements::onCalculateGradesClicked() {
     for (const EyeBoxes& eye : eyes) {
         const WholeReading reading = wholeNumber16(eye.deviation->text().toStdString());
         if (reading.status == WholeReading::Status::Ok) {
-            if (const auto grade = grades::overActionGrade(reading.value)) eye.grade->setText(text(*grade));
+            if (const auto grade = grades::overActionGrade(reading.value)) eye.grade->setText(toQString(*grade));
             continue;
         }
         const std::string message = reading.status == WholeReading::Status::OutOfRange

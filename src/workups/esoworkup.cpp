@@ -9,13 +9,13 @@
 #include "shell/eyecolumns.h"
 #include "shell/navigator.h"
 #include "shell/printrequest.h"
+#include "shell/results.h"
 #include "shell/screenframe.h"
 #include "ui_esoworkup.h"
 #include "workups/deviationbox.h"
 #include "workups/handoff.h"
 #include "workups/irisrows.h"
 #include "workups/patientblock.h"
-#include "workups/results.h"
 
 namespace ocu {
 namespace {
@@ -55,10 +55,6 @@ constexpr DeviationBox kDeviationBoxes[] = {
 
 DeviationBoxSpec specOf(const DeviationBox& box) {
     return {QString::fromLatin1(box.tooLarge), QString::fromLatin1(box.what)};
-}
-
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
 }
 
 }  // namespace
@@ -206,14 +202,14 @@ void EsoWorkup::showDiagnosis(const eso::Deviations& x) {
 
     // Step 2: type of esotropia and AC/A class.
     const eso::TypeAnswer type = eso::typeAndAca(x, ui->Option3->isChecked());
-    if (type.acaLabel) writeResult(ui->Label1, type.acaLabel->text, type.acaLabel->background);
-    if (type.typeLabel) writeResult(ui->Label2, type.typeLabel->text, type.typeLabel->background);
+    writeResult(ui->Label1, type.acaLabel);
+    writeResult(ui->Label2, type.typeLabel);
 
     // Step 3: surgical options for the type now shown, which may be one an
     // earlier press left.
     const eso::OptionsAnswer options = eso::surgicalOptions(ui->Label2->text().toStdString(), larger);
-    if (options.option1) writeResult(ui->Label19, options.option1->text, options.option1->background);
-    if (options.option2) writeResult(ui->Label22, options.option2->text, options.option2->background);
+    writeResult(ui->Label19, options.option1);
+    writeResult(ui->Label22, options.option2);
 
     // Step 4: the simulator reads the boxes leniently.
     moveIrises(this, kIrises, eso::kIrisBase,
@@ -224,8 +220,8 @@ void EsoWorkup::showDiagnosis(const eso::Deviations& x) {
     const eso::PatternAnswer pattern =
         eso::patternAndObliques(x.upGaze, x.downGaze, ui->Text1->text().toStdString());
     if (pattern.pattern) {
-        ui->Text1->setText(text(*pattern.pattern));
-        ui->Label21->setText(text(eso::kPatternsCaption));
+        ui->Text1->setText(toQString(*pattern.pattern));
+        ui->Label21->setText(toQString(eso::kPatternsCaption));
     }
     if (pattern.enabled) {
         ui->Option8->setEnabled(pattern.enabled->normal);

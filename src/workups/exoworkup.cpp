@@ -9,13 +9,13 @@
 #include "shell/eyecolumns.h"
 #include "shell/navigator.h"
 #include "shell/printrequest.h"
+#include "shell/results.h"
 #include "shell/screenframe.h"
 #include "ui_exoworkup.h"
 #include "workups/deviationbox.h"
 #include "workups/handoff.h"
 #include "workups/irisrows.h"
 #include "workups/patientblock.h"
-#include "workups/results.h"
 #include "workups/rules/deviation_check.h"
 
 namespace ocu {
@@ -89,14 +89,6 @@ constexpr const DeviationBox& kN3Box = kDeviationBoxes[5];
 DeviationBoxSpec specOf(const DeviationBox& box) {
     return {box.tooLarge ? std::optional<QString>(QString::fromLatin1(box.tooLarge)) : std::nullopt,
             QString::fromLatin1(box.what)};
-}
-
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-void write(QLabel* label, const std::optional<exo::Written>& written) {
-    if (written) writeResult(label, written->text, written->background);
 }
 
 }  // namespace
@@ -228,22 +220,22 @@ void ExoWorkup::showDiagnosis(const exo::Deviations& x) {
 
     // Step 2: type of exo deviation.
     const exo::TypeAnswer type = exo::exoType(x, ui->Option3->isChecked());
-    write(ui->Label9, type.type);
+    writeResult(ui->Label9, type.type);
     if (type.emptiesAcaClass) ui->Label24->clear();
 
     // Steps 3 and 4: the pattern, and what the pattern now shown allows,
     // which may be one an earlier press left.
-    if (const auto pattern = exo::pattern(x.distance, x.upGaze, x.downGaze)) ui->Label1->setText(text(*pattern));
+    if (const auto pattern = exo::pattern(x.distance, x.upGaze, x.downGaze)) ui->Label1->setText(toQString(*pattern));
     showPatternConsequences();
 
     // Step 5: AC/A class from the measurements after patching.
-    write(ui->Label24, exo::acaClass(exo::acaRatio(x.nearAfterPatch, x.nearPlus3)));
+    writeResult(ui->Label24, exo::acaClass(exo::acaRatio(x.nearAfterPatch, x.nearPlus3)));
 
     // Step 6: surgical options for the type and class now shown.
     const exo::OptionsAnswer options =
         exo::surgicalOptions(ui->Label9->text().toStdString(), ui->Label24->text().toStdString(), larger);
-    write(ui->Label10, options.option1);
-    write(ui->Label12, options.option2);
+    writeResult(ui->Label10, options.option1);
+    writeResult(ui->Label12, options.option2);
 
     // Step 7: the simulator reads the boxes leniently.
     moveIrises(this, kIrises, exo::kIrisBase,
@@ -259,7 +251,7 @@ void ExoWorkup::showPatternConsequences() {
     ui->Option10->setVisible(consequences->shown.superiorOveraction);
     ui->Option14->setVisible(consequences->shown.bothOveractions);
     if (consequences->step7Shown) ui->Frame6->setVisible(*consequences->step7Shown);
-    if (consequences->option1) ui->Label10->setText(text(*consequences->option1));
+    if (consequences->option1) ui->Label10->setText(toQString(*consequences->option1));
     if (consequences->hidesHandOff) ui->Command2->hide();
 }
 
@@ -297,7 +289,7 @@ void ExoWorkup::onHandOffClicked() {
     const exo::Handoff handoff = exo::handoffPlan(handoffInput());
     applyHandoff(handoff.plan, this);
     // Hidden now; shown again by the calculator's exo Back button.
-    write(ui->Label10, handoff.workupOption1);
+    writeResult(ui->Label10, handoff.workupOption1);
 }
 
 void ExoWorkup::onResetClicked() {

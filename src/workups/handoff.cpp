@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,17 +10,10 @@
 #include "calculator/rules/controlnames.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
+#include "shell/results.h"
 
 namespace ocu {
 namespace {
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 void setText(QWidget* widget, const QString& text) {
     if (auto* box = qobject_cast<QLineEdit*>(widget)) box->setText(text);
@@ -56,8 +48,8 @@ void apply(QWidget* calculator, QWidget* workup, const handoff::Step& step) {
     case handoff::Verb::Show: widget->setVisible(true); break;
     case handoff::Verb::Hide: widget->setVisible(false); break;
     case handoff::Verb::SetText: setText(widget, QString::fromStdString(step.text)); break;
-    case handoff::Verb::SetRedBack: setBackground(widget, QColor(255, 0, 0)); break;
-    case handoff::Verb::SetCyanBack: setBackground(widget, QColor(192, 255, 255)); break;
+    case handoff::Verb::SetRedBack: setBackground(widget, kWarningColour); break;
+    case handoff::Verb::SetCyanBack: setBackground(widget, kResultColour); break;
     case handoff::Verb::HideWorkup: break;
     }
 }

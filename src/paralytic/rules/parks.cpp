@@ -53,18 +53,18 @@ constexpr StepRow kStep3Rows[] = {
 };
 
 template <std::size_t Rows>
-std::optional<LabelChange> infer(const StepRow (&rows)[Rows], const ThreeStepAnswers& a) {
+std::optional<Result> infer(const StepRow (&rows)[Rows], const ThreeStepAnswers& a) {
     const StepRow* row = firstMatch(rows, [&](const StepRow& r) {
         return r.step1.holds(a.step1) && r.step2.holds(a.step2) && r.step3.holds(a.step3);
     });
     if (row == nullptr) return std::nullopt;
-    return LabelChange{std::string(row->inference), kResultColour};
+    return inResultColour(row->inference);
 }
 
 }  // namespace
 
-std::optional<LabelChange> parksStep1(const ThreeStepAnswers& a) { return infer(kStep1Rows, a); }
-std::optional<LabelChange> parksStep2(const ThreeStepAnswers& a) { return infer(kStep2Rows, a); }
-std::optional<LabelChange> parksStep3(const ThreeStepAnswers& a) { return infer(kStep3Rows, a); }
+std::optional<Result> parksStep1(const ThreeStepAnswers& a) { return infer(kStep1Rows, a); }
+std::optional<Result> parksStep2(const ThreeStepAnswers& a) { return infer(kStep2Rows, a); }
+std::optional<Result> parksStep3(const ThreeStepAnswers& a) { return infer(kStep3Rows, a); }
 
 }  // namespace ocu::paralytic

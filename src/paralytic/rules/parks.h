@@ -19,8 +19,8 @@ struct ThreeStepAnswers {
 };
 
 // Each step's inference, or nullopt when none of its rows holds.
-std::optional<LabelChange> parksStep1(const ThreeStepAnswers& answers);
-std::optional<LabelChange> parksStep2(const ThreeStepAnswers& answers);
-std::optional<LabelChange> parksStep3(const ThreeStepAnswers& answers);
+std::optional<Result> parksStep1(const ThreeStepAnswers& answers);
+std::optional<Result> parksStep2(const ThreeStepAnswers& answers);
+std::optional<Result> parksStep3(const ThreeStepAnswers& answers);
 
 }  // namespace ocu::paralytic

@@ -7,27 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "shell/rules/result.h"
+
 namespace ocu::paralytic {
-
-struct Rgb {
-    int red;
-    int green;
-    int blue;
-    friend constexpr bool operator==(Rgb, Rgb) = default;
-};
-
-inline constexpr Rgb kResultColour{192, 255, 255};
-inline constexpr Rgb kDifferentialColour{192, 192, 255};
-inline constexpr Rgb kWhite{255, 255, 255};
-
-// What a rule does to one result label: its new caption, and its new
-// background or none when the label keeps the colour it has. A label the
-// rule leaves alone gets no LabelChange at all.
-struct LabelChange {
-    std::string text;
-    std::optional<Rgb> background;
-    friend bool operator==(const LabelChange&, const LabelChange&) = default;
-};
 
 // The background a row gives a label it writes.
 enum class Paint { Keep, Result, Differential };
@@ -54,9 +36,9 @@ struct Write {
     Caption caption = {};
     Paint paint = Paint::Keep;
 
-    std::optional<LabelChange> change() const {
+    std::optional<Result> change() const {
         if (!writes) return std::nullopt;
-        return LabelChange{caption.joined(), colourOf(paint)};
+        return Result{caption.joined(), colourOf(paint)};
     }
 };
 

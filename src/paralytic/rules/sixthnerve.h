@@ -17,8 +17,8 @@ struct SixthNerveAnswers {
 
 // The two management labels, left and right.
 struct SixthNervePlan {
-    LabelChange left;
-    LabelChange right;
+    Result left;
+    Result right;
     friend bool operator==(const SixthNervePlan&, const SixthNervePlan&) = default;
 };
 

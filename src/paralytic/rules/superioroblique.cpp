@@ -119,7 +119,7 @@ std::string maximumIn(std::string_view gaze) { return std::string(kMaximumIn).ap
 
 }  // namespace
 
-std::optional<LabelChange> hypertropiaSurgery(const HypertropiaFindings& f) {
+std::optional<Result> hypertropiaSurgery(const HypertropiaFindings& f) {
     const HypertropiaRow* row = firstMatch(kHypertropiaRows, [&](const HypertropiaRow& r) {
         return r.higher.holds(f.higher) && r.amount.holds(f.amount) &&
                r.cyclotropia.holds(f.cyclotropia) && r.traction.holds(f.traction);
@@ -136,12 +136,12 @@ std::optional<KnappPlan> knappSurgery(const KnappFindings& f) {
     return KnappPlan{{std::string(row->management), kResultColour}, {maximumIn(row->gaze), kResultColour}};
 }
 
-std::optional<LabelChange> knappGaze(Side side, int knappClass) {
+std::optional<Result> knappGaze(Side side, int knappClass) {
     const KnappGazeRow* row = firstMatch(kKnappGazeRows, [&](const KnappGazeRow& r) {
         return r.side == side && r.knappClass == knappClass;
     });
     if (row == nullptr) return std::nullopt;
-    return LabelChange{maximumIn(row->gaze), colourOf(row->paint)};
+    return Result{maximumIn(row->gaze), colourOf(row->paint)};
 }
 
 }  // namespace ocu::paralytic

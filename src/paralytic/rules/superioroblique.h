@@ -22,7 +22,7 @@ struct HypertropiaFindings {
 };
 
 // The operation ("Plan Surgery on"), or nullopt when no row holds.
-std::optional<LabelChange> hypertropiaSurgery(const HypertropiaFindings& findings);
+std::optional<Result> hypertropiaSurgery(const HypertropiaFindings& findings);
 
 enum class Side { Unanswered, Right, Left };
 enum class KnappHypertropia { Unanswered, LessThan25, MoreThan25 };
@@ -34,8 +34,8 @@ struct KnappFindings {
 };
 
 struct KnappPlan {
-    LabelChange management;
-    LabelChange gaze;
+    Result management;
+    Result gaze;
     friend bool operator==(const KnappPlan&, const KnappPlan&) = default;
 };
 
@@ -43,6 +43,6 @@ struct KnappPlan {
 std::optional<KnappPlan> knappSurgery(const KnappFindings& findings);
 
 // The gaze of maximum hypertropia from Knapp's class and the eye alone.
-std::optional<LabelChange> knappGaze(Side side, int knappClass);
+std::optional<Result> knappGaze(Side side, int knappClass);
 
 }  // namespace ocu::paralytic

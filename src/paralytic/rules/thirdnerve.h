@@ -24,8 +24,8 @@ struct ThirdNerveAnswers {
 };
 
 struct ThirdNervePlan {
-    LabelChange treatment;
-    std::optional<LabelChange> investigations;
+    Result treatment;
+    std::optional<Result> investigations;
     friend bool operator==(const ThirdNervePlan&, const ThirdNervePlan&) = default;
 };
 

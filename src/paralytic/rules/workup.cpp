@@ -139,7 +139,7 @@ std::optional<Diagnosis> apply(const DiagnosisRow (&rows)[Rows], const EyeFindin
         return r.own.holds(own) && r.other.holds(other) && r.gazes.holds(gazes);
     });
     if (row == nullptr) return std::nullopt;
-    return Diagnosis{{row->diagnosis.joined(), kResultColour}, row->differential.change()};
+    return Diagnosis{inResultColour(row->diagnosis.joined()), row->differential.change()};
 }
 
 }  // namespace

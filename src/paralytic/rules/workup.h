@@ -39,8 +39,8 @@ struct WorkupFindings {
 // A diagnosis label is always written in the result colour; its
 // differential label may be left alone.
 struct Diagnosis {
-    LabelChange diagnosis;
-    std::optional<LabelChange> differential;
+    Result diagnosis;
+    std::optional<Result> differential;
     friend bool operator==(const Diagnosis&, const Diagnosis&) = default;
 };
 

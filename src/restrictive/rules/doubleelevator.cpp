@@ -15,12 +15,12 @@ DoubleElevatorAdvice doubleElevatorAdvice(const DoubleElevatorFindings& findings
     for (const DoubleElevatorRow& row : kDoubleElevatorOperations) {
         if (holds(row.primary, findings.primary) && holds(row.forcedDuction, findings.forcedDuction) &&
             holds(row.amount, findings.amount)) {
-            advice.operation = row.operation;
+            advice.operation = inResultColour(row.operation);
             break;
         }
     }
     // The ptosis advice stands on its own: only a present ptosis writes it.
-    if (findings.ptosis == PtosisFinding::Present) advice.ptosis = kPtosisAdvice;
+    if (findings.ptosis == PtosisFinding::Present) advice.ptosis = inResultColour(kPtosisAdvice);
     return advice;
 }
 

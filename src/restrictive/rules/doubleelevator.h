@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "shell/rules/result.h"
+
 namespace ocu {
 
 enum class PrimaryPosition { Unanswered, Orthophoria, Hypertropia };
@@ -19,10 +21,11 @@ struct DoubleElevatorFindings {
     ForcedDuction forcedDuction = ForcedDuction::Unanswered;
 };
 
-// Each part is nullopt when its label is to be left as it stands.
+// Each part is written in the result colour, or nullopt when its label is
+// to be left as it stands.
 struct DoubleElevatorAdvice {
-    std::optional<std::string_view> operation;
-    std::optional<std::string_view> ptosis;
+    std::optional<Result> operation;
+    std::optional<Result> ptosis;
 };
 
 // The operation, first matching row only.

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "shell/rules/result.h"
+
 namespace ocu {
 
 enum class Duction { Unanswered, Normal, Restricted };
@@ -58,11 +60,18 @@ inline constexpr DuaneManagementRow kDuaneManagement[] = {
      "Left Eye  medial and lateral rectus Recession"},
 };
 
-// The type, or nullopt when no row holds (type and differential then stay as they are).
-std::optional<std::string_view> duaneType(const DuaneFindings& findings);
+// The type in the result colour and the differential in the differential
+// colour, or nullopt when no row holds (both labels then stay as they are).
+struct DuaneDiagnosis {
+    Result type;
+    Result differential;
+    friend bool operator==(const DuaneDiagnosis&, const DuaneDiagnosis&) = default;
+};
+std::optional<DuaneDiagnosis> duaneType(const DuaneFindings& findings);
 
-// The operation for the type label's whole text, compared exactly; nullopt
-// when the label shows no type, and the management label stays as it is.
-std::optional<std::string_view> duaneManagement(Eye eye, std::string_view typeShown);
+// The operation in the result colour for the type label's whole text,
+// compared exactly; nullopt when the label shows no type, and the management
+// label stays as it is.
+std::optional<Result> duaneManagement(Eye eye, std::string_view typeShown);
 
 }  // namespace ocu

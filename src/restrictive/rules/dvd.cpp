@@ -2,9 +2,11 @@
 
 namespace ocu {
 
-std::optional<std::string_view> dvdTreatment(DvdLaterality laterality, ObliqueOverAction inferiorOblique) {
+std::optional<Result> dvdTreatment(DvdLaterality laterality, ObliqueOverAction inferiorOblique) {
     for (const DvdRow& row : kDvdTreatments) {
-        if (row.laterality == laterality && row.inferiorOblique == inferiorOblique) return row.treatment;
+        if (row.laterality == laterality && row.inferiorOblique == inferiorOblique) {
+            return inResultColour(row.treatment);
+        }
     }
     return std::nullopt;
 }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "shell/rules/result.h"
+
 namespace ocu {
 
 enum class DvdLaterality { Unanswered, Bilateral, Unilateral };
@@ -24,7 +26,7 @@ inline constexpr DvdRow kDvdTreatments[] = {
     {DvdLaterality::Unilateral, ObliqueOverAction::Yes, "Unilateral Total Anteropositioning of Inferior Oblique"},
 };
 
-// The treatment, or nullopt when an answer is missing.
-std::optional<std::string_view> dvdTreatment(DvdLaterality laterality, ObliqueOverAction inferiorOblique);
+// The treatment in the result colour, or nullopt when an answer is missing.
+std::optional<Result> dvdTreatment(DvdLaterality laterality, ObliqueOverAction inferiorOblique);
 
 }  // namespace ocu

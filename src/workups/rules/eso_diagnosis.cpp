@@ -51,7 +51,7 @@ constexpr TypeByClassRow kTypeByClass[] = {
     {AcaClass::High, kAccommodative, kResultColour},
 };
 
-Written typeWritten(TypeByRow type, AcaClass aca) {
+ResultEntry typeWritten(TypeByRow type, AcaClass aca) {
     switch (type) {
         case TypeByRow::ByAcaClass:
             for (const TypeByClassRow& row : kTypeByClass) {
@@ -81,12 +81,12 @@ bool inBand(Band band, double larger) {
 struct OptionRow {
     std::string_view type;
     Band larger;
-    std::optional<Written> option1;
-    std::optional<Written> option2;
+    std::optional<ResultEntry> option1;
+    std::optional<ResultEntry> option2;
 };
 
-constexpr Written cyan(std::string_view text) { return {text, kResultColour}; }
-constexpr std::optional<Written> kUnchanged = std::nullopt;
+constexpr ResultEntry cyan(std::string_view text) { return {text, kResultColour}; }
+constexpr std::optional<ResultEntry> kUnchanged = std::nullopt;
 
 constexpr OptionRow kOptionRows[] = {
     {kNonAccommodative, Band::Above10, cyan(kBilateralMrRecession), kUnchanged},
@@ -95,7 +95,7 @@ constexpr OptionRow kOptionRows[] = {
     {kNonAccommodative, Band::UpTo10, cyan(kNonSurgical), kUnchanged},
     {kAccommodative, Band::UpTo10, cyan(kNearAddBifocals), cyan("")},
     {kBasic, Band::UpTo10, cyan(kNonSurgical), kUnchanged},
-    {kInfantile, Band::Any, cyan(kInfantileRecession), Written{kInfantCaution, kCautionColour}},
+    {kInfantile, Band::Any, cyan(kInfantileRecession), ResultEntry{kInfantCaution, kCautionColour}},
     {kDivergenceInsufficiency, Band::Any, cyan(kMrRecessionLrResection), cyan(kBilateralLrResection)},
 };
 
@@ -152,7 +152,7 @@ TypeAnswer typeAndAca(const Deviations& deviations, bool onsetBelowOneYear) {
         if (!row.holds(deviations, onsetBelowOneYear)) continue;
         TypeAnswer answer;
         answer.row = row.row;
-        if (row.writesAcaClass) answer.acaLabel = Written{acaText(aca), kResultColour};
+        if (row.writesAcaClass) answer.acaLabel = ResultEntry{acaText(aca), kResultColour};
         answer.typeLabel = typeWritten(row.type, aca);
         return answer;
     }

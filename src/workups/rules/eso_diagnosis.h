@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "workups/rules/colours.h"
+#include "shell/rules/result.h"
 #include "workups/rules/simulator.h"
 
 namespace ocu::eso {
@@ -61,26 +61,18 @@ double acaRatio(double nearGaze, double nearPlus3);
 AcaClass acaClass(double ratio);
 std::string_view acaText(AcaClass aca);
 
-// A text a rule writes, with the background it gets; no colour means the
-// label keeps its background.
-struct Written {
-    std::string_view text;
-    std::optional<Rgb> background;
-    friend constexpr bool operator==(const Written&, const Written&) = default;
-};
-
 // Step 2: the type of esotropia and the AC/A class.
 struct TypeAnswer {
     int row = 0;                         // the row applied; 0 when none holds
-    std::optional<Written> acaLabel;     // Label1
-    std::optional<Written> typeLabel;    // Label2
+    std::optional<Result> acaLabel;     // Label1
+    std::optional<Result> typeLabel;    // Label2
 };
 TypeAnswer typeAndAca(const Deviations& deviations, bool onsetBelowOneYear);
 
 // Step 3: the surgical options for the type now shown and the larger deviation.
 struct OptionsAnswer {
-    std::optional<Written> option1;   // Label19
-    std::optional<Written> option2;   // Label22
+    std::optional<Result> option1;   // Label19
+    std::optional<Result> option2;   // Label22
 };
 OptionsAnswer surgicalOptions(std::string_view typeShown, double largerDeviation);
 

@@ -3,17 +3,17 @@
 namespace ocu::exo {
 namespace {
 
-constexpr Written cyan(std::string_view text) { return {text, kResultColour}; }
-constexpr std::optional<Written> kUnchanged = std::nullopt;
+constexpr ResultEntry cyan(std::string_view text) { return {text, kResultColour}; }
+constexpr std::optional<ResultEntry> kUnchanged = std::nullopt;
 // An emptied label keeps its background.
-constexpr Written kEmptied{"", std::nullopt};
+constexpr ResultEntry kEmptied{"", std::nullopt};
 
 // --- Step 2: type of exo deviation ------------------------------------------
 
 struct TypeRow {
     int row;
     bool (*holds)(const Deviations& x, bool infant);
-    Written type;
+    ResultEntry type;
     bool emptiesAcaClass;
 };
 
@@ -45,7 +45,7 @@ constexpr TypeRow kTypeRows[] = {
      },
      cyan(kConvergenceInsufficiency), false},
     {6, [](const Deviations& x, bool infant) { return infant && x.distance > 30 && x.nearGaze > 30; },
-     Written{kInfantile, std::nullopt}, false},
+     ResultEntry{kInfantile, std::nullopt}, false},
 };
 
 // --- Step 3: pattern ----------------------------------------------------------
@@ -91,7 +91,7 @@ constexpr ConsequenceRow kConsequenceRows[] = {
 
 struct AcaRow {
     bool (*holds)(double ratio);
-    Written label;
+    ResultEntry label;
 };
 
 constexpr AcaRow kAcaRows[] = {
@@ -118,8 +118,8 @@ struct OptionRow {
     std::string_view type;
     std::optional<std::string_view> acaClass;  // any class when nullopt
     Band larger;
-    std::optional<Written> option1;
-    std::optional<Written> option2;
+    std::optional<ResultEntry> option1;
+    std::optional<ResultEntry> option2;
 };
 
 constexpr OptionRow kOptionRows[] = {
@@ -158,7 +158,7 @@ std::optional<PatternConsequences> consequencesOf(std::string_view patternShown)
 
 double acaRatio(double nearAfterPatch, double nearPlus3) { return (nearPlus3 - nearAfterPatch) / 3; }
 
-std::optional<Written> acaClass(double ratio) {
+std::optional<Result> acaClass(double ratio) {
     for (const AcaRow& row : kAcaRows) {
         if (row.holds(ratio)) return row.label;
     }

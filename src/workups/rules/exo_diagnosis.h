@@ -7,15 +7,11 @@
 #include <optional>
 #include <string_view>
 
-#include "workups/rules/colours.h"
+#include "shell/rules/result.h"
 #include "workups/rules/eso_diagnosis.h"
 #include "workups/rules/simulator.h"
 
 namespace ocu::exo {
-
-// Both work-ups write their results the same way: a text and, when the rule
-// gives one, a background.
-using eso::Written;
 
 // --- Texts the rules write, exactly as shown -------------------------------
 inline constexpr std::string_view kDivergenceExcess = "Divergence Excess Exo Deviation";
@@ -61,7 +57,7 @@ struct Deviations {
 // Step 2: the type of exo deviation.
 struct TypeAnswer {
     int row = 0;                    // the row applied; 0 when none holds
-    std::optional<Written> type;    // Label9
+    std::optional<Result> type;    // Label9
     bool emptiesAcaClass = false;   // Label24 gets an empty caption
 };
 TypeAnswer exoType(const Deviations& deviations, bool onsetBelowOneYear);
@@ -89,12 +85,12 @@ std::optional<PatternConsequences> consequencesOf(std::string_view patternShown)
 double acaRatio(double nearAfterPatch, double nearPlus3);
 // nullopt leaves Label24 as it is (ratios below 0, between 0 and 0.1 and
 // between 2.99 and 3 fall in no band).
-std::optional<Written> acaClass(double ratio);
+std::optional<Result> acaClass(double ratio);
 
 // Step 6: the surgical options for the type and AC/A class now shown.
 struct OptionsAnswer {
-    std::optional<Written> option1;   // Label10
-    std::optional<Written> option2;   // Label12
+    std::optional<Result> option1;   // Label10
+    std::optional<Result> option2;   // Label12
 };
 OptionsAnswer surgicalOptions(std::string_view typeShown, std::string_view acaShown, double largerDeviation);
 

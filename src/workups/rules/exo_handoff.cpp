@@ -84,7 +84,7 @@ constexpr ProcedureRow kProcedures[] = {
 };
 
 // Step 6: the work-up's option 1 for a delta pattern.
-constexpr Written kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
+constexpr ResultEntry kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
 
 // Step 8: the procedure text. A row without an oblique answer takes any.
 enum class Back { Cyan, Unchanged };

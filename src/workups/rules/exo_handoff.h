@@ -37,7 +37,7 @@ struct Handoff {
     handoff::Plan plan;
     // Surgical option 1 on the work-up, rewritten for a delta pattern once
     // the amount procedure has been chosen from its earlier text.
-    std::optional<Written> workupOption1;
+    std::optional<Result> workupOption1;
 };
 
 Handoff handoffPlan(const HandoffInput& input);

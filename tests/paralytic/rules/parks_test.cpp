@@ -21,13 +21,13 @@ constexpr auto LTurn = WorseHeadTurn::Left;
 constexpr auto BTurn = WorseHeadTurn::Both;
 constexpr auto No3 = WorseHeadTurn::Unanswered;
 
-using Step = std::optional<LabelChange> (*)(const ThreeStepAnswers&);
+using Step = std::optional<Result> (*)(const ThreeStepAnswers&);
 
 struct StepCase {
     const char* name;
     Step step;
     ThreeStepAnswers answers;
-    std::optional<LabelChange> expected;
+    std::optional<Result> expected;
 };
 
 class ThreeStepTable : public testing::TestWithParam<StepCase> {};

@@ -24,7 +24,7 @@ constexpr auto NoTest = TractionTest::Unanswered;
 struct HypertropiaCase {
     const char* name;
     HypertropiaFindings findings;
-    std::optional<LabelChange> expected;
+    std::optional<Result> expected;
 };
 
 class HypertropiaTable : public testing::TestWithParam<HypertropiaCase> {};
@@ -130,7 +130,7 @@ struct GazeCase {
     const char* name;
     Side side;
     int knappClass;
-    std::optional<LabelChange> expected;
+    std::optional<Result> expected;
 };
 
 class KnappGazeTable : public testing::TestWithParam<GazeCase> {};
@@ -139,7 +139,7 @@ TEST_P(KnappGazeTable, NamesTheGazeOfMaximumHypertropia) {
     EXPECT_EQ(knappGaze(GetParam().side, GetParam().knappClass), GetParam().expected);
 }
 
-LabelChange maximum(const std::string& gaze) { return result("Maximum Hypertopia In " + gaze); }
+Result maximum(const std::string& gaze) { return result("Maximum Hypertopia In " + gaze); }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, KnappGazeTable,

@@ -51,8 +51,8 @@ std::string caseName(const testing::TestParamInfo<ChainCase>& info) { return inf
 const std::string kDiffHead = "Diff. Diagn   ";
 const std::string kOthers = "Dysthroid Ophthalmopathy , Myasthenia Gravis,Orbital Myositis,Orbital Tumour";
 
-Diagnosis diagnosis(std::string text, std::optional<LabelChange> differentialLabel) {
-    return {result(std::move(text)), std::move(differentialLabel)};
+Diagnosis diagnosis(std::string_view text, std::optional<Result> differentialLabel) {
+    return {result(text), std::move(differentialLabel)};
 }
 
 // --- Right eye ----------------------------------------------------------------

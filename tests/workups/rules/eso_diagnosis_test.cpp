@@ -2,24 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include "support/expectedresults.h"
 
 namespace ocu::eso {
-
-void PrintTo(const Written& written, std::ostream* out) {
-    *out << '"' << written.text << '"';
-    if (written.background) {
-        *out << " on (" << written.background->red << ", " << written.background->green << ", "
-             << written.background->blue << ")";
-    } else {
-        *out << " keeping its background";
-    }
-}
-
 namespace {
 
-constexpr std::optional<Written> kUnchanged = std::nullopt;
-constexpr Written cyan(std::string_view text) { return {text, kResultColour}; }
+const std::optional<Result> kUnchanged = std::nullopt;
+Result cyan(std::string_view text) { return {std::string(text), kResultColour}; }
 constexpr Rgb kLightCyan{192, 255, 255};
 constexpr Rgb kLightRed{255, 128, 128};
 
@@ -52,8 +41,8 @@ struct TypeCase {
     double d, n, n3;
     bool infant;
     int row;
-    std::optional<Written> aca;
-    std::optional<Written> type;
+    std::optional<Result> aca;
+    std::optional<Result> type;
 };
 
 class EsoType : public ::testing::TestWithParam<TypeCase> {};
@@ -66,15 +55,15 @@ TEST_P(EsoType, FirstMatchingRowWrites) {
     EXPECT_EQ(answer.typeLabel, c.type);
 }
 
-const Written kLowRatio = cyan("Low AC/A Ratio ");
-const Written kNormalRatio = cyan("Normal AC/A Ratio ");
-const Written kHighRatio = cyan("High AC/A Ratio ");
-const Written kNonAccommodativeKeepingBackground{"Non Accommodative Convergence Excess Esotropia ", std::nullopt};
-const Written kNonAccommodativeCyan = cyan("Non Accommodative Convergence Excess Esotropia ");
-const Written kAccommodativeCyan = cyan("Accommodative Convergence Excess Esotropia ");
-const Written kBasicCyan = cyan("Basic Esotropia ");
-const Written kDivergenceCyan = cyan("Divergence Insufficiency Esotropia ");
-const Written kInfantileCyan = cyan("Infantile Esotropia ");
+const Result kLowRatio = cyan("Low AC/A Ratio ");
+const Result kNormalRatio = cyan("Normal AC/A Ratio ");
+const Result kHighRatio = cyan("High AC/A Ratio ");
+const Result kNonAccommodativeKeepingBackground{"Non Accommodative Convergence Excess Esotropia ", std::nullopt};
+const Result kNonAccommodativeCyan = cyan("Non Accommodative Convergence Excess Esotropia ");
+const Result kAccommodativeCyan = cyan("Accommodative Convergence Excess Esotropia ");
+const Result kBasicCyan = cyan("Basic Esotropia ");
+const Result kDivergenceCyan = cyan("Divergence Insufficiency Esotropia ");
+const Result kInfantileCyan = cyan("Infantile Esotropia ");
 
 INSTANTIATE_TEST_SUITE_P(Rows, EsoType, ::testing::Values(
     //        name                             D    N    N3  infant row  AC/A label   type label
@@ -104,8 +93,8 @@ struct OptionsCase {
     const char* name;
     std::string_view type;
     double larger;
-    std::optional<Written> option1;
-    std::optional<Written> option2;
+    std::optional<Result> option1;
+    std::optional<Result> option2;
 };
 
 class EsoOptions : public ::testing::TestWithParam<OptionsCase> {};
@@ -138,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, EsoOptions, ::testing::Values(
     OptionsCase{"BasicJustAbove10", "Basic Esotropia ", 10.5, cyan(" B/L MR Recession"),
                 cyan("LR Resection + MR Recession ")},
     OptionsCase{"InfantileAnyDeviation", "Infantile Esotropia ", 0,
-                cyan("B/L MR Recession after the age of 6 month"), Written{kCaution, kLightRed}},
+                cyan("B/L MR Recession after the age of 6 month"), Result{std::string(kCaution), kLightRed}},
     OptionsCase{"DivergenceAnyDeviation", "Divergence Insufficiency Esotropia ", 30,
                 cyan("MR Recession+LR Resection"), cyan(" B/L LR Resection ")},
     OptionsCase{"EmptyLabel", "", 30, kUnchanged, kUnchanged},

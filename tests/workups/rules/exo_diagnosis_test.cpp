@@ -2,20 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-namespace ocu::eso {
-// Written is shared with the eso rules; gtest finds its printer here.
-void PrintTo(const Written& written, std::ostream* out);
-}  // namespace ocu::eso
+#include "support/expectedresults.h"
 
 namespace ocu::exo {
 namespace {
 
-constexpr std::optional<Written> kUnchanged = std::nullopt;
+const std::optional<Result> kUnchanged = std::nullopt;
 constexpr Rgb kLightCyan{192, 255, 255};
-constexpr Written cyan(std::string_view text) { return {text, kLightCyan}; }
-constexpr Written kEmptiedKeepingBackground{"", std::nullopt};
+Result cyan(std::string_view text) { return {std::string(text), kLightCyan}; }
+const Result kEmptiedKeepingBackground{"", std::nullopt};
 
 // --- Step 2: type ----------------------------------------------------------------
 
@@ -24,7 +19,7 @@ struct TypeCase {
     double d, n, n60;
     bool infant;
     int row;
-    std::optional<Written> type;
+    std::optional<Result> type;
     bool emptiesAca;
 };
 
@@ -38,11 +33,11 @@ TEST_P(ExoType, FirstMatchingRowWrites) {
     EXPECT_EQ(answer.emptiesAcaClass, c.emptiesAca);
 }
 
-const Written kDivergenceExcessCyan = cyan("Divergence Excess Exo Deviation");
-const Written kSimulatedCyan = cyan("Simulated Divergence Excess Exo Deviation");
-const Written kBasicCyan = cyan("Basic Exo Deviation");
-const Written kConvergenceCyan = cyan("Convergence Insufficiency Exo Deviation");
-const Written kInfantileKeepingBackground{"Infantile Exotropia", std::nullopt};
+const Result kDivergenceExcessCyan = cyan("Divergence Excess Exo Deviation");
+const Result kSimulatedCyan = cyan("Simulated Divergence Excess Exo Deviation");
+const Result kBasicCyan = cyan("Basic Exo Deviation");
+const Result kConvergenceCyan = cyan("Convergence Insufficiency Exo Deviation");
+const Result kInfantileKeepingBackground{"Infantile Exotropia", std::nullopt};
 
 INSTANTIATE_TEST_SUITE_P(Rows, ExoType, ::testing::Values(
     //        name                                 D    N    N60  infant row type                    empties AC/A
@@ -131,7 +126,7 @@ TEST(ExoPatternConsequences, ThePatternTextIsComparedExactly) {
 struct AcaCase {
     const char* name;
     double n60, n3;
-    std::optional<Written> label;
+    std::optional<Result> label;
 };
 
 class ExoAcaClass : public ::testing::TestWithParam<AcaCase> {};
@@ -165,7 +160,7 @@ struct OptionsCase {
     const char* name;
     std::string_view type, aca;
     double larger;
-    std::optional<Written> option1, option2;
+    std::optional<Result> option1, option2;
 };
 
 class ExoOptions : public ::testing::TestWithParam<OptionsCase> {};
@@ -177,8 +172,8 @@ TEST_P(ExoOptions, FirstMatchingRowWrites) {
     EXPECT_EQ(answer.option2, c.option2);
 }
 
-const Written kLr = cyan("B/L Lat. Rectus Recession");
-const Written kLrMr = cyan("Lat.Rectus Recession + Medial Rectus Resection");
+const Result kLr = cyan("B/L Lat. Rectus Recession");
+const Result kLrMr = cyan("Lat.Rectus Recession + Medial Rectus Resection");
 
 INSTANTIATE_TEST_SUITE_P(Rows, ExoOptions, ::testing::Values(
     OptionsCase{"DivergenceExcess", "Divergence Excess Exo Deviation", "High AC/A Ratio", 30,

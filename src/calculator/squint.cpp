@@ -29,13 +29,6 @@ using calc::Procedure;
 
 namespace {
 
-constexpr double kClientWidthMm = 226.8;
-constexpr double kClientHeightMm = 173.9;
-constexpr double kIrisTopMm = 50.8;
-constexpr double kIrisSizeMm = 11.906;
-constexpr double kSpotWidthMm = 34.1;
-constexpr double kSpotHeightMm = 13.0;
-
 const QColor kProcedureText(0, 0, 128);
 
 constexpr std::array<DoseBox, calc::kDoseBoxCount> kAllBoxes = {
@@ -46,18 +39,17 @@ constexpr std::array<DoseBox, calc::kDoseBoxCount> kAllBoxes = {
 
 Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squint>()) {
     ui->setupUi(this);
+    placeAsDesigned(this);
     headEyeColumns(this);
-    setClientSizeMm(this, kClientWidthMm, kClientHeightMm);
     frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = QStringLiteral("Simulator And Calculator")});
 
-    placeMm(ui->Image1, 4.233, 23.283, 123.31, 59.531);
-    placeMm(ui->Image2, calc::kRestOD, kIrisTopMm, kIrisSizeMm, kIrisSizeMm);
-    placeMm(ui->Image3, calc::kRestOS, kIrisTopMm, kIrisSizeMm, kIrisSizeMm);
+    // The irises' lefts at rest are the simulator rule's; the form gives
+    // their top and size.
+    placeIrises(calc::IrisLefts{});
     ui->Image2->raise();
     ui->Image3->raise();
 
     // The decorative spot hides the working cells of the plan.
-    placeMm(ui->Command12, pxToMm(ui->Command12->x()), pxToMm(ui->Command12->y()), kSpotWidthMm, kSpotHeightMm);
     auto* spot = new Picture(ui->Command12);
     spot->setObjectName(QStringLiteral("Image4"));
     spot->setSource(QStringLiteral(":/pictures/blue_spot.svg"));

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
+#include <initializer_list>
 
 #include "shell/rules/messages.h"
 #include "shell/rules/numbers.h"
@@ -115,6 +117,27 @@ void setClientSizeMm(QWidget* screen, double width, double height) {
     screen->setProperty(kWidth, width);
     screen->setProperty(kHeight, height);
     screen->setFixedSize(mmToPx(width), mmToPx(height));
+}
+
+void placeAsDesigned(QWidget* screen) {
+    constexpr const char* kDesignedLeft = "leftMm";
+    constexpr const char* kDesignedTop = "topMm";
+    constexpr const char* kDesignedWidth = "widthMm";
+    constexpr const char* kDesignedHeight = "heightMm";
+    const auto designs = [](const QWidget* widget, std::initializer_list<const char*> properties) {
+        return std::any_of(properties.begin(), properties.end(),
+                           [widget](const char* property) { return widget->property(property).isValid(); });
+    };
+    if (designs(screen, {kDesignedWidth, kDesignedHeight})) {
+        setClientSizeMm(screen, stored(screen, kDesignedWidth, screen->width()),
+                        stored(screen, kDesignedHeight, screen->height()));
+    }
+    for (QWidget* control : screen->findChildren<QWidget*>()) {
+        if (!designs(control, {kDesignedLeft, kDesignedTop, kDesignedWidth, kDesignedHeight})) continue;
+        const QRect px = control->geometry();
+        placeMm(control, stored(control, kDesignedLeft, px.x()), stored(control, kDesignedTop, px.y()),
+                stored(control, kDesignedWidth, px.width()), stored(control, kDesignedHeight, px.height()));
+    }
 }
 
 namespace {

@@ -52,6 +52,13 @@ void setTopMm(QWidget* widget, double top);
 QRectF geometryMm(const QWidget* widget);
 // A screen whose client area has a fixed size in millimetres.
 void setClientSizeMm(QWidget* screen, double width, double height);
+// The form is where a control's designed place lives: the dynamic properties
+// leftMm, topMm, widthMm and heightMm of a control, and widthMm and heightMm
+// of the screen itself for its client area. Called once after setupUi, this
+// places the screen and every control that has any of them; what a control
+// leaves out (an iris whose place a rule gives, say) is kept as the form's
+// pixels have it.
+void placeAsDesigned(QWidget* screen);
 
 // --- Focus ----------------------------------------------------------------
 // Reactions to a control gaining or losing the focus within its screen.

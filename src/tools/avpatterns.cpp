@@ -16,14 +16,11 @@ namespace ocu {
 
 AvPatterns::AvPatterns(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AvPatterns>()) {
     ui->setupUi(this);
-    setClientSizeMm(this, 139.44, 150.55);
+    placeAsDesigned(this);
     frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = QStringLiteral("Patterns Calculator")});
-    placeMm(ui->Frame2, 8.5, 12.7, 118.8, 14);
-    placeMm(ui->Frame1, 3.5, 28, 59.5, 97.6);
-    placeMm(ui->Text4, 69.85, 129.1, 57.4, 6.5);
-    placeMm(ui->Command8, 3.5, 131, 26, 8.5);
-    placeFaces();
-    // As designed: the up and down rows start 2 mm nearer the primary row.
+    // The irises stand where the simulator's rule puts them; the form gives
+    // only their size. As designed: the up and down rows start 2 mm nearer
+    // the primary row.
     const auto rest = avp::restingIrises();
     placeIrises({{rest.rightUp.left, avp::kUpTopAtOpen}, {rest.leftUp.left, avp::kUpTopAtOpen},
                  rest.rightPrimary, rest.leftPrimary,
@@ -42,20 +39,13 @@ AvPatterns::AvPatterns(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
 
 AvPatterns::~AvPatterns() = default;
 
-void AvPatterns::placeFaces() {
-    for (const auto& [face, box] : {std::pair{ui->Image2, avp::kUpFace}, std::pair{ui->Image1, avp::kPrimaryFace},
-                                    std::pair{ui->Image3, avp::kDownFace}}) {
-        placeMm(face, box.left, box.top, box.width, box.height);
-    }
-}
-
 void AvPatterns::placeIrises(const avp::Irises& irises) {
     const std::array<std::pair<QWidget*, avp::Point>, 6> placed = {{
         {ui->Image4, irises.rightUp}, {ui->Image5, irises.leftUp},
         {ui->Image6, irises.rightPrimary}, {ui->Image7, irises.leftPrimary},
         {ui->Image8, irises.rightDown}, {ui->Image9, irises.leftDown},
     }};
-    for (const auto& [iris, at] : placed) placeMm(iris, at.left, at.top, avp::kIrisSize, avp::kIrisSize);
+    for (const auto& [iris, at] : placed) placeMm(iris, at.left, at.top);
 }
 
 void AvPatterns::onEnterClicked() {
@@ -91,7 +81,6 @@ void AvPatterns::onEnterClicked() {
 
 void AvPatterns::onResetClicked() {
     placeIrises(avp::restingIrises());
-    placeFaces();
     for (QLineEdit* box : {ui->Text1, ui->Text2, ui->Text3}) box->setText(QStringLiteral("0"));
     ui->Text4->clear();
 }

@@ -23,7 +23,6 @@ private:
     void onEnterClicked();
     void onResetClicked();
     void placeIrises(const avp::Irises& irises);
-    void placeFaces();
     std::unique_ptr<Ui::AvPatterns> ui;
 };
 

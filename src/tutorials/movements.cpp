@@ -24,13 +24,13 @@ void whiteOnBlack(QLabel* label) {
 
 Movements::Movements(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Movements>()) {
     ui->setupUi(this);
-    setClientSizeMm(this, 241.3, 171.45);
+    placeAsDesigned(this);
     frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = QStringLiteral("Simulator And  Calculator")});
     // The face fills the top left corner; the banner and strip stay readable over it.
     ui->Image1->lower();
-    placeMm(ui->Image1, 0, 0, 120.915, 72.231);
+    // The irises' rest positions are the tutorial's rule; the form gives their size.
     for (const auto& [iris, at] : {std::pair{ui->Image2, movements::kOdRest}, std::pair{ui->Image3, movements::kOsRest}}) {
-        placeMm(iris, at.left, at.top, movements::kIrisSize, movements::kIrisSize);
+        placeMm(iris, at.left, at.top);
     }
     for (QLabel* label : {ui->Label3, ui->Label4, ui->Label5, ui->Label6}) whiteOnBlack(label);
 

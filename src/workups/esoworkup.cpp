@@ -20,25 +20,7 @@
 namespace ocu {
 namespace {
 
-constexpr double kClientWidthMm = 250.8;
-constexpr double kClientHeightMm = 183.6;
-
 constexpr IrisNames kIrises{{{"Image4", "Image5"}, {"Image6", "Image7"}, {"Image8", "Image9"}}};
-
-struct FaceRow {
-    const char* name;
-    double top;
-};
-constexpr FaceRow kFaces[] = {{"Image1", 5}, {"Image2", 26.405}, {"Image3", 52.917}};
-constexpr double kFaceWidthMm = 61.913;
-constexpr double kFaceHeightMm = 27.781;
-constexpr double kIrisSizeMm = 4.5;
-
-// Where the larger deviation is kept, out of the user's way by the Help frame.
-constexpr double kLargerBoxLeftMm = 238.0;
-constexpr double kLargerBoxTopMm = 76.7;
-constexpr double kLargerBoxWidthMm = 2.6;
-constexpr double kLargerBoxHeightMm = 5.8;
 
 struct DeviationBox {
     const char* name;
@@ -61,6 +43,7 @@ DeviationBoxSpec specOf(const DeviationBox& box) {
 
 EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::EsoWorkup>()) {
     ui->setupUi(this);
+    placeAsDesigned(this);
     headEyeColumns(this);
     frameScreen(this, {.caption = QStringLiteral("Ocuvance"),
                        .title = QStringLiteral("Eso Deviations"),
@@ -68,7 +51,6 @@ EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
                        .leftStripName = QStringLiteral("Label27"),
                        .rightStripName = QStringLiteral("Label23"),
                        .creditName = QStringLiteral("Label26")});
-    setClientSizeMm(this, kClientWidthMm, kClientHeightMm);
     setBackground(this, kWhite);
     for (QLabel* label : {ui->Label1, ui->Label2}) setBackground(label, kWhite);
     QPalette darkRed = ui->Label19->palette();
@@ -79,11 +61,12 @@ EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     highlight.setColor(QPalette::Base, highlight.color(QPalette::Highlight));
     highlight.setColor(QPalette::Text, highlight.color(QPalette::HighlightedText));
     ui->Text1->setPalette(highlight);
-    placeMm(ui->D1, kLargerBoxLeftMm, kLargerBoxTopMm, kLargerBoxWidthMm, kLargerBoxHeightMm);
     // Kept as a field of the screen; it is not for entry.
     ui->D1->hide();
 
-    placeSimulator();
+    // The irises stand where the simulator's rule puts them at rest; the form
+    // gives only their size.
+    placeIrisesAtBase(this, kIrises, eso::kIrisBase);
     setUpPatientBlock(this);
     connectDeviationBoxes();
     connectObliqueActions();
@@ -95,13 +78,6 @@ EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 }
 
 EsoWorkup::~EsoWorkup() = default;
-
-void EsoWorkup::placeSimulator() {
-    placeIrisesAtBase(this, kIrises, eso::kIrisBase, kIrisSizeMm, kIrisSizeMm);
-    for (const FaceRow& face : kFaces) {
-        placeMm(findChild<QWidget*>(QLatin1String(face.name)), 0, face.top, kFaceWidthMm, kFaceHeightMm);
-    }
-}
 
 void EsoWorkup::connectDeviationBoxes() {
     for (const DeviationBox& box : kDeviationBoxes) {
@@ -236,7 +212,6 @@ void EsoWorkup::onResetClicked() {
     ui->Text1->clear();
     ui->Label21->clear();
     placeIrisesAtBase(this, kIrises, eso::kIrisBase);
-    setLeftMm(ui->Image1, 0);
 }
 
 }  // namespace ocu

@@ -21,7 +21,6 @@ public:
     ~EsoWorkup() override;
 
 private:
-    void placeSimulator();
     void connectDeviationBoxes();
     void connectObliqueActions();
     void connectHelp();

@@ -21,51 +21,7 @@
 namespace ocu {
 namespace {
 
-constexpr double kClientWidthMm = 229.66;
-constexpr double kClientHeightMm = 183.09;
-
-// Where the design puts the simulator, the pattern label and the frames of
-// the steps, in millimetres of the client area. Heights the design leaves
-// open are chosen so that each frame holds its controls.
-struct Placement {
-    const char* name;
-    double left, top, width, height;
-};
-constexpr Placement kPlacements[] = {
-    {"Image10", 0, 6.35, 65.9, 97.6},
-    {"Label1", 4.2, 95.25, 59.2, 5.3},
-    {"Frame2", 65, 6.35, 153.2, 27},
-    {"Frame4", 65, 34, 114.6, 11},
-    {"Frame5", 65, 45.5, 114.6, 11},
-    {"Frame7", 65, 57, 114.6, 11},
-    {"Frame8", 65, 68.5, 114.6, 35.5},
-    {"Frame17", 182, 33.9, 45, 70},
-    {"Frame3", 8.5, 105.9, 209.3, 49.5},
-    {"Frame6", 152.4, 108, 65.4, 44},
-    {"Frame12", 8.5, 154.5, 209.8, 20.5},
-    // The larger deviation, kept out of the user's way inside the Help frame.
-    {"D1", 224, 96, 2.6, 5},
-};
-
-// Widths the design gives to the result labels; their heights are free.
-constexpr Placement kResultLabels[] = {
-    {"Label9", 2.1, 37, 82.8, 10.6},
-    {"Label24", 87, 37, 48.9, 10.6},
-    {"Label10", 2.1, 5.8, 74.3, 11.6},
-    {"Label12", 86, 5.8, 70.1, 11.6},
-};
-
 constexpr IrisNames kIrises{{{"Image4", "Image5"}, {"Image6", "Image7"}, {"Image8", "Image9"}}};
-constexpr double kIrisWidthMm = 5.556;
-constexpr double kIrisHeightMm = 6.085;
-
-struct FaceRow {
-    const char* name;
-    double top;
-};
-constexpr FaceRow kFaces[] = {{"Image1", 10.583}, {"Image2", 40.217}, {"Image3", 69.85}};
-constexpr double kFaceWidthMm = 61.913;
-constexpr double kFaceHeightMm = 29.898;
 
 const QColor kGreenText(0, 128, 0);
 const QColor kBlueText(0, 0, 192);
@@ -95,6 +51,7 @@ DeviationBoxSpec specOf(const DeviationBox& box) {
 
 ExoWorkup::ExoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ExoWorkup>()) {
     ui->setupUi(this);
+    placeAsDesigned(this);
     headEyeColumns(this);
     // The design's side strips are one pair of labels under one name.
     frameScreen(this, {.caption = QStringLiteral("Exo Deviations"),
@@ -102,14 +59,16 @@ ExoWorkup::ExoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
                        .leftStripName = QStringLiteral("Label23"),
                        .rightStripName = QStringLiteral("Label23"),
                        .creditName = QStringLiteral("Label20")});
-    setClientSizeMm(this, kClientWidthMm, kClientHeightMm);
     setBackground(this, kWhite);
-    placeLayout();
+    // Step 7 is laid over the right end of Step 6.
+    ui->Frame6->raise();
     colourResults();
     // Kept as a field of the screen; it is not for entry.
     ui->D1->hide();
 
-    placeSimulator();
+    // The irises stand where the simulator's rule puts them at rest; the form
+    // gives only their size.
+    placeIrisesAtBase(this, kIrises, exo::kIrisBase);
     setUpPatientBlock(this);
     connectDeviationBoxes();
     connectObliqueActions();
@@ -122,17 +81,6 @@ ExoWorkup::ExoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 
 ExoWorkup::~ExoWorkup() = default;
 
-void ExoWorkup::placeLayout() {
-    for (const Placement& at : kPlacements) {
-        placeMm(findChild<QWidget*>(QLatin1String(at.name)), at.left, at.top, at.width, at.height);
-    }
-    for (const Placement& at : kResultLabels) {
-        placeMm(findChild<QWidget*>(QLatin1String(at.name)), at.left, at.top, at.width, at.height);
-    }
-    // Step 7 is laid over the right end of Step 6.
-    ui->Frame6->raise();
-}
-
 void ExoWorkup::colourResults() {
     for (QLabel* label : {ui->Label9, ui->Label24, ui->Label10, ui->Label12}) setBackground(label, kWhite);
     const auto textColour = [](QLabel* label, QColor colour) {
@@ -142,15 +90,6 @@ void ExoWorkup::colourResults() {
     };
     textColour(ui->Label9, kGreenText);
     textColour(ui->Label24, kBlueText);
-}
-
-void ExoWorkup::placeSimulator() {
-    // Irises first, each Left then Top, then the faces, as the screen has
-    // always drawn itself.
-    placeIrisesAtBase(this, kIrises, exo::kIrisBase, kIrisWidthMm, kIrisHeightMm);
-    for (const FaceRow& face : kFaces) {
-        placeMm(findChild<QWidget*>(QLatin1String(face.name)), 0, face.top, kFaceWidthMm, kFaceHeightMm);
-    }
 }
 
 void ExoWorkup::connectDeviationBoxes() {

@@ -22,8 +22,6 @@ public:
     ~ExoWorkup() override;
 
 private:
-    void placeLayout();
-    void placeSimulator();
     void colourResults();
     void connectDeviationBoxes();
     void connectObliqueActions();

@@ -1,6 +1,5 @@
 #include "workups/irisrows.h"
 
-#include <QRectF>
 #include <QWidget>
 
 #include "shell/controls.h"
@@ -23,17 +22,6 @@ void place(QWidget* picture, IrisPosition position) {
 
 void placeIrisesAtBase(QWidget* screen, const IrisNames& names, const IrisBase& base) {
     moveIrises(screen, names, base, {0, 0, 0}, IrisShift::TowardsNose);
-}
-
-void placeIrisesAtBase(QWidget* screen, const IrisNames& names, const IrisBase& base, double width,
-                       double height) {
-    for (const IrisRowNames& row : names) {
-        for (const char* name : {row.rightEye, row.leftEye}) {
-            const QRectF at = geometryMm(iris(screen, name));
-            placeMm(iris(screen, name), at.left(), at.top(), width, height);
-        }
-    }
-    placeIrisesAtBase(screen, names, base);
 }
 
 void moveIrises(QWidget* screen, const IrisNames& names, const IrisBase& base,

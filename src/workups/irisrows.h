@@ -20,9 +20,6 @@ using IrisNames = std::array<IrisRowNames, 3>;
 
 // Puts every iris at its row's base position, right-eye irises first.
 void placeIrisesAtBase(QWidget* screen, const IrisNames& names, const IrisBase& base);
-// The same, giving every iris its size in millimetres too.
-void placeIrisesAtBase(QWidget* screen, const IrisNames& names, const IrisBase& base, double width,
-                       double height);
 
 // Moves every iris by its row's deviation; each Top is set again to its base.
 void moveIrises(QWidget* screen, const IrisNames& names, const IrisBase& base,

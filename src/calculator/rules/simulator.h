@@ -46,6 +46,8 @@ inline constexpr const char* kOutOfRange = "Please enter between 1 to 90 only";
 
 // --- Irises ------------------------------------------------------------------
 // Left edges in millimetres of the screen; the irises' tops and sizes never change.
+// The rest positions are the one source of where the irises stand when the
+// calculator opens; its form gives their top and size.
 inline constexpr double kRestOD = 33.302;
 inline constexpr double kRestOS = 88.9;
 inline constexpr double kPdPerMm = 7;

@@ -55,21 +55,12 @@ inline constexpr PatternRow kPatternRows[] = {
 std::optional<std::string_view> pattern(Deviation type, const Gazes& gazes);
 
 // --- Simulator, millimetres of the screen's client area ---------------------
-struct Box {
-    double left, top, width, height;
-};
+// Where the irises stand: the one source of their place on the screen, whose
+// form gives their size and places the faces.
 struct Point {
     double left, top;
 };
 
-inline constexpr double kFaceLeft = 65.617;
-inline constexpr double kFaceWidth = 61.913;
-inline constexpr double kFaceHeight = 29.898;
-inline constexpr Box kUpFace{kFaceLeft, 31.75, kFaceWidth, kFaceHeight};       // Image2
-inline constexpr Box kPrimaryFace{kFaceLeft, 63.5, kFaceWidth, kFaceHeight};   // Image1
-inline constexpr Box kDownFace{kFaceLeft, 95.25, kFaceWidth, kFaceHeight};     // Image3
-
-inline constexpr double kIrisSize = 4.498;
 inline constexpr double kRightIrisLeft = 80.998;  // the patient's right eye, on the viewer's left
 inline constexpr double kLeftIrisLeft = 109.608;
 inline constexpr double kUpTop = 44.567;

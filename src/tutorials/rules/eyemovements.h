@@ -16,7 +16,8 @@ struct Pose {
     Point od, os;
 };
 
-inline constexpr double kIrisSize = 11.906;
+// Rest: the one source of where the irises stand when the tutorial opens
+// (its form gives their size).
 inline constexpr Point kOdRest{28.205, 34.608};
 inline constexpr Point kOsRest{83.009, 34.608};
 

@@ -2,6 +2,8 @@
 // Where the work-up simulators draw the irises: one row of two irises per
 // gaze (up, primary, down), each moved sideways by its row's deviation / 14 mm
 // from fixed base positions. The patient's right eye is on the viewer's left.
+// The base positions are the one source of where the irises stand when a
+// work-up opens; the screens' forms give only the irises' size.
 
 #include <array>
 

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QPushButton>
 
+#include "shell/desktopfit.h"
+
 namespace ocu {
 
 Navigator& Navigator::instance() {
@@ -37,6 +39,7 @@ QWidget* Navigator::open(const QString& name) {
     screen->setObjectName(name);
     screen->setAttribute(Qt::WA_DeleteOnClose, false);
     screen->installEventFilter(this);
+    fitToDesktop(screen);
     open_.insert(name, screen);
     screen->show();
     screen->raise();

@@ -58,7 +58,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize) arrange(static_cast<QWidget*>(watched)->size());
+        // The strips frame the screen's content, which scrolls inside the
+        // window when the desktop is too small for it.
+        if (event->type() == QEvent::Resize) arrange(banner_->parentWidget()->size());
         return QObject::eventFilter(watched, event);
     }
 

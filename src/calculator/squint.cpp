@@ -11,6 +11,7 @@
 
 #include "calculator/rules/controlnames.h"
 #include "calculator/rules/doses.h"
+#include "shell/boxes.h"
 #include "shell/controls.h"
 #include "shell/eyecolumns.h"
 #include "shell/navigator.h"
@@ -188,7 +189,7 @@ void Squint::connectDoseBoxes() {
         QComboBox* combo = doseBox(box);
         for (int i = 0; i < calc::itemCount(box); ++i) combo->addItem(toQString(calc::item(box, i)));
         // The user picks from the list; only the program writes other texts ("0").
-        combo->lineEdit()->setReadOnly(true);
+        makeChoiceOnly(combo);
         combo->setCurrentIndex(-1);
         onFocusOut(combo, [this, box] { onDoseBoxLeft(box); });
     }

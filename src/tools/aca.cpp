@@ -1,5 +1,6 @@
 #include "tools/aca.h"
 
+#include "shell/boxes.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "shell/results.h"
@@ -31,6 +32,8 @@ Aca::Aca(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Aca>()) {
                        .rightStripName = QStringLiteral("Label8"),
                        .creditName = QStringLiteral("Label10")});
     colour();
+    showsItsStart(ui->Text3);
+    for (QLineEdit* box : {ui->Text1, ui->Text2, ui->Text3}) returnPresses(box, ui->Command1);
     connect(ui->Command1, &QPushButton::clicked, this, &Aca::onCalculateClicked);
     leadsHome(ui->Command2, this);
 }

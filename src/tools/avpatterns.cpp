@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "shell/boxes.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "shell/results.h"
@@ -31,6 +32,7 @@ AvPatterns::AvPatterns(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
         onFocusOut(box, [box] {
             if (box->text().isEmpty()) box->setText(QStringLiteral("0"));
         });
+        returnPresses(box, ui->Command1);
     }
     connect(ui->Command1, &QPushButton::clicked, this, &AvPatterns::onEnterClicked);
     connect(ui->Command3, &QPushButton::clicked, this, &AvPatterns::onResetClicked);

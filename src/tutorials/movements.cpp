@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "shell/boxes.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "shell/results.h"
@@ -39,7 +40,10 @@ Movements::Movements(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     for (const auto& row : movements::kGradeRows) {
         for (std::string_view button : row.buttons) connectMovement(button);
     }
-    for (QLineEdit* box : {ui->Text1, ui->Text2}) onFocusIn(box, [box] { box->clear(); });
+    for (QLineEdit* box : {ui->Text1, ui->Text2}) {
+        onFocusIn(box, [box] { box->clear(); });
+        returnPresses(box, ui->Command5);
+    }
     connect(ui->Command5, &QPushButton::clicked, this, &Movements::onCalculateGradesClicked);
     leadsHome(ui->Command6, this);
 }

@@ -1,6 +1,7 @@
 #include "shell/screenframe.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
@@ -51,7 +52,7 @@ public:
     FrameLayout(QWidget* screen, QLabel* banner, QWidget* circles, QLabel* left, QLabel* right,
                 QLabel* credit)
         : QObject(screen), banner_(banner), circles_(circles), left_(left), right_(right),
-          credit_(credit) {
+          credit_(credit), creditFont_(credit->font()) {
         screen->installEventFilter(this);
         arrange(screen->size());
     }
@@ -76,6 +77,20 @@ private:
         right_->setGeometry(size.width() - stripW, bannerH, stripW,
                             size.height() - bannerH - creditH);
         credit_->setGeometry(0, size.height() - creditH, size.width(), creditH);
+        fitCredit(size.width());
+    }
+
+    // On a narrow screen the credit line is set in smaller type rather than
+    // cut at both ends.
+    void fitCredit(int width) {
+        constexpr qreal kSmallestPoint = 6;
+        constexpr int kMargin = 6;
+        QFont font = creditFont_;
+        while (QFontMetricsF(font).horizontalAdvance(credit_->text()) > width - kMargin &&
+               font.pointSizeF() - 0.5 >= kSmallestPoint) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        }
+        credit_->setFont(font);
     }
 
     QLabel* banner_;
@@ -83,6 +98,7 @@ private:
     QLabel* left_;
     QLabel* right_;
     QLabel* credit_;
+    QFont creditFont_;
 };
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "shell/navigator.h"
+#include "shell/screenframe.h"
 #include "support/screentest.h"
 
 using namespace ocutest;
@@ -125,6 +127,25 @@ private slots:
         QVERIFY(!shut->isEnabled());
         QTest::mouseClick(s->windowHandle(), Qt::LeftButton, Qt::NoModifier, shut->mapTo(s, QPoint(8, shut->height() / 2)));
         QVERIFY(!shut->view()->isVisible());
+    }
+
+    void theCreditLineShowsWhole_data() {
+        QTest::addColumn<QString>("screen");
+        for (const QString& name : ocu::Navigator::instance().registeredScreens()) {
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
+    void theCreditLineShowsWhole() {
+        QFETCH(QString, screen);
+        QWidget* window = openScreen(qPrintable(screen));
+        int found = 0;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text() != ocu::creditLine() || !label->isVisible()) continue;
+            ++found;
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->objectName()));
+        }
+        QCOMPARE(found, 1);
     }
 };
 

@@ -47,7 +47,8 @@ const DeclaredOrder kOrders[] = {
     {"Inst_Eso", "", "Text1 Command1 Command2"},
     {"Inst_Exo", "", "Text1 Command1 Command2"},
     {"AbtAuthor", "", "Text1 Command1"},
-    {"Print_01", "", "Frame1 Frame2"},
+    // The printer, then what the page is to hold and saving it, then printing.
+    {"Print_01", "", "Frame1 chkPlanSummary cmdSavePdf Frame2"},
     // Steps 1 to 8, then Help. The deviations column by column; the pattern
     // box that Enter fills (below the simulator) before Step 6, which it narrows.
     {"Esotropia", "",

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <span>
 
 #include "ui_esoworkup.h"
 #include "ui_exoworkup.h"
@@ -35,66 +36,62 @@ constexpr const char* kRegistrationCaption = "Reg No";
 
 std::string textOf(const QLabel* label) { return label->text().trimmed().toStdString(); }
 
-record::Record patientRecord(const QWidget* screen, const QLineEdit* dateTime) {
+// Where a work-up keeps what the record reads, beyond the patient block
+// both work-ups share.
+struct WorkupFields {
+    std::span<const MeasuredBox> deviations;
+    const QLineEdit* dateTime;
+    const QLabel* diagnosis;
+    const QLabel* acaClass;
+    std::string pattern;
+    const QRadioButton* option1;
+    const QLabel* option1Text;
+    const QRadioButton* option2;
+    const QLabel* option2Text;
+};
+
+record::Record recordOf(const QWidget* screen, const WorkupFields& fields) {
     const handoff::Patient patient = patientOf(screen);
     record::Record r;
     r.patient = {patient.name, patient.age, patient.sex,
                  patient.registration == kRegistrationCaption ? std::string() : patient.registration,
                  patient.consultant, patient.hospital};
-    r.dateTime = dateTime->text().toStdString();
-    return r;
-}
+    r.dateTime = fields.dateTime->text().toStdString();
 
-template <std::size_t N>
-std::vector<record::Measurement> measured(const QWidget* screen, const MeasuredBox (&boxes)[N]) {
-    std::vector<record::Measurement> values;
-    for (const MeasuredBox& box : boxes) {
+    record::Workup workup;
+    workup.screen = screen->objectName().toStdString();
+    for (const MeasuredBox& box : fields.deviations) {
         const auto* field = screen->findChild<QLineEdit*>(QLatin1String(box.name));
         Q_ASSERT(field != nullptr);
-        values.push_back({box.what, field->text().toStdString()});
+        workup.deviations.push_back({box.what, field->text().toStdString()});
     }
-    return values;
-}
-
-void chosenOption(record::Workup& workup, const QRadioButton* one, const QLabel* oneText, const QRadioButton* two,
-                  const QLabel* twoText) {
-    if (one->isChecked()) {
+    workup.diagnosis = textOf(fields.diagnosis);
+    workup.acaClass = textOf(fields.acaClass);
+    workup.pattern = fields.pattern;
+    if (fields.option1->isChecked()) {
         workup.chosenOption = 1;
-        workup.chosenText = textOf(oneText);
-    } else if (two->isChecked()) {
+        workup.chosenText = textOf(fields.option1Text);
+    } else if (fields.option2->isChecked()) {
         workup.chosenOption = 2;
-        workup.chosenText = textOf(twoText);
+        workup.chosenText = textOf(fields.option2Text);
     }
+    r.workup = workup;
+    return r;
 }
 
 }  // namespace
 
 record::Record EsoWorkup::planRecord() const {
-    record::Record r = patientRecord(this, ui->Text6);
-    record::Workup workup;
-    workup.screen = objectName().toStdString();
-    workup.deviations = measured(this, kEsoDeviations);
-    workup.diagnosis = textOf(ui->Label2);
-    workup.acaClass = textOf(ui->Label1);
     // The pattern box holds the letter, "Patterns" stands beside it.
-    const QString pattern = ui->Text1->text().trimmed();
-    if (!pattern.isEmpty()) workup.pattern = (pattern + QLatin1Char(' ') + ui->Label21->text()).trimmed().toStdString();
-    chosenOption(workup, ui->Option12, ui->Label19, ui->Option13, ui->Label22);
-    r.workup = workup;
-    return r;
+    const QString letter = ui->Text1->text().trimmed();
+    const QString pattern = letter.isEmpty() ? QString() : (letter + QLatin1Char(' ') + ui->Label21->text()).trimmed();
+    return recordOf(this, {kEsoDeviations, ui->Text6, ui->Label2, ui->Label1, pattern.toStdString(), ui->Option12,
+                           ui->Label19, ui->Option13, ui->Label22});
 }
 
 record::Record ExoWorkup::planRecord() const {
-    record::Record r = patientRecord(this, ui->Text6);
-    record::Workup workup;
-    workup.screen = objectName().toStdString();
-    workup.deviations = measured(this, kExoDeviations);
-    workup.diagnosis = textOf(ui->Label9);
-    workup.acaClass = textOf(ui->Label24);
-    workup.pattern = textOf(ui->Label1);
-    chosenOption(workup, ui->Option15, ui->Label10, ui->Option16, ui->Label12);
-    r.workup = workup;
-    return r;
+    return recordOf(this, {kExoDeviations, ui->Text6, ui->Label9, ui->Label24, textOf(ui->Label1), ui->Option15,
+                           ui->Label10, ui->Option16, ui->Label12});
 }
 
 }  // namespace ocu

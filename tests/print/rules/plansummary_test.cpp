@@ -16,10 +16,10 @@ using namespace ocu::record;
 using ocu::calc::DoseBox;
 using ocu::calc::Side;
 
-Plan planOf(Side side, std::vector<std::pair<DoseBox, std::string>> doses, std::string deviation) {
+Plan planOf(Side side, const std::vector<std::pair<DoseBox, std::string>>& doses, std::string deviation) {
     Plan plan;
     plan.side = side;
-    for (auto& [box, shown] : doses) plan.doses[static_cast<std::size_t>(box)] = shown;
+    for (const auto& [box, shown] : doses) plan.doses[static_cast<std::size_t>(box)] = shown;
     plan.deviation = std::move(deviation);
     return plan;
 }
@@ -153,6 +153,11 @@ Record esoRecord() {
     return record;
 }
 
+// The tables' own first and last rows above 0 mm.
+constexpr const char* kTablesLine =
+    "Dose-response tables: Ocuvance horizontal rectus tables, lateral rectus 4.0 mm to 8.0 mm (6 to 25 PD), "
+    "medial rectus 3.0 mm to 6.0 mm (7.5 to 25 PD), the same millimetres for recession and resection";
+
 TEST(PlanSummary, AnEsoPlanInTheOrderOfTheRecord) {
     Record record = esoRecord();
     record.plan = planOf(Side::EsoOS, {{DoseBox::MRrec_R, "5.0 mm"}, {DoseBox::MRrec_L, "5.0 mm"}}, "35");
@@ -185,8 +190,7 @@ TEST(PlanSummary, AnEsoPlanInTheOrderOfTheRecord) {
         "Residual (deviation - total): 0 PD",
         "Surgical procedure: B/L MR Recession",
         "Oblique procedure: not recorded",
-        "Dose-response tables: Ocuvance horizontal rectus tables, lateral rectus 4.0 mm to 8.0 mm (6 to 25 PD), "
-        "medial rectus 3.0 mm to 6.0 mm (7.5 to 25 PD), the same millimetres for recession and resection",
+        kTablesLine,
         "",
         "Surgeon: ______________________________",
         "",

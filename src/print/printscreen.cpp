@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include "print/pdfrecord.h"
@@ -99,7 +100,8 @@ void PrintScreen::printRequestedScreen() {
 }
 
 void PrintScreen::saveRequestedScreen() {
-    QWidget* screen = requestedScreen(QStringLiteral("save"));
+    // Held loosely: the dialog runs an event loop of its own.
+    const QPointer<QWidget> screen = requestedScreen(QStringLiteral("save"));
     if (screen == nullptr) return;
     const std::optional<record::Record> record = planRecordOf(screen);
     const QDate today = QDate::currentDate();
@@ -109,7 +111,7 @@ void PrintScreen::saveRequestedScreen() {
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save As PDF"), documents.filePath(proposed),
                                                         QStringLiteral("PDF (*.pdf)"));
-    if (chosen.isEmpty()) return;
+    if (chosen.isEmpty() || requestedScreen(QStringLiteral("save")) != screen) return;
     const QString file = QString::fromStdString(record::withPdfSuffix(chosen.toStdString()));
     const QString title = QFileInfo(file).completeBaseName();
     const SaveOutcome saved = saveRecordAsPdf(screen, summaryOf(screen), file, title);

@@ -8,10 +8,12 @@
 // there to be looked at.
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -613,6 +615,40 @@ private slots:
         QCOMPARE(entriesOf(scratch_->path()), QStringList{QStringLiteral("record.pdf")});
         QVERIFY(answerer.texts().isEmpty());
         QCOMPARE(pagesOf(typed + QStringLiteral(".pdf")).size(), 1);
+    }
+
+    // A summary longer than a page goes on over as many pages as it takes,
+    // each upright, and the proposed name stays one a folder can hold.
+    void aLongSummaryGoesOnToMorePages() {
+        MessageAnswerer answerer;
+        QWidget* eso = openScreen("Esotropia");
+        auto* name = control<QLineEdit>(eso, "Text2");
+        QString pasted;
+        for (int i = 0; i < 2000; ++i) pasted += QStringLiteral("Kumar%1 ").arg(i);
+        QGuiApplication::clipboard()->setText(pasted);
+        click(name);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), pasted);
+        QWidget* print = printScreenFrom(eso, kEsoRoad.print);
+        click(control<QCheckBox>(print, "chkPlanSummary"));
+        const QString pdf = QDir(scratch_->path()).filePath(QStringLiteral("long.pdf"));
+        SaveDialogAnswerer dialog(pdf);
+        click(control<QPushButton>(print, "cmdSavePdf"));
+        keepCopy(pdf);
+        QVERIFY(answerer.texts().isEmpty());
+        QCOMPARE(dialog.proposals().size(), 1);
+        QVERIFY(QFileInfo(dialog.proposals().first()).fileName().toUtf8().size() <= 255);
+        const QList<PageInfo> pages = pagesOf(pdf);
+        QVERIFY2(pages.size() > 2, qPrintable(QString::number(pages.size())));
+        for (qsizetype i = 1; i < pages.size(); ++i) {
+            QVERIFY(pages[i].points.height() > pages[i].points.width());
+            QCOMPARE(pages[i].rotation, 0);
+        }
+        const QString last = tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(pages.size()),
+                                                                pdf, QStringLiteral("-")});
+        QVERIFY2(last.contains(QStringLiteral("Surgeon:")), qPrintable(last));
+        const QString all = tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(all.contains(QStringLiteral("Kumar1999")));
     }
 
     void cancellingTheDialogSavesNothingAndSaysNothing() {

@@ -498,6 +498,12 @@ private slots:
         QVERIFY(shown.contains(QStringLiteral("Diagnosis: ") + written));
         QVERIFY(shown.contains(QStringLiteral("AC/A class: ") + control<QLabel>(behind, aca)->text().trimmed()));
         QVERIFY(shown.contains(QStringLiteral("Patient: ") + QLatin1String(road.typed.first().second)));
+        // Read to its end from the keyboard.
+        click(summary);
+        QTest::keyClick(summary, Qt::Key_End, Qt::ControlModifier);
+        const QTextCursor end = summary->textCursor();
+        QCOMPARE(end.blockNumber(), int(shown.size()) - 1);
+        QVERIFY(summary->viewport()->rect().contains(summary->cursorRect(end)));
         QVERIFY(answerer.texts().isEmpty());
     }
 

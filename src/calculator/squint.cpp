@@ -82,6 +82,11 @@ Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squin
     connect(ui->Text1, &QLineEdit::textChanged, this, &Squint::onDeviationChanged);
     connect(ui->enter, &QPushButton::clicked, this, &Squint::onEnterClicked);
     connect(ui->Showresult, &QPushButton::clicked, this, &Squint::onShowResultClicked);
+    // The summary follows the check and every dose that reaches its cell.
+    connect(ui->Showresult, &QPushButton::clicked, this, &Squint::showPlanSummary);
+    for (QLineEdit* cell : {ui->C3, ui->C4, ui->C5, ui->C6, ui->C7, ui->C8, ui->C9, ui->C10}) {
+        connect(cell, &QLineEdit::textChanged, this, &Squint::showPlanSummary);
+    }
 
     const std::array<std::pair<QRadioButton*, calc::ObliqueAction>, 4> actions = {{
         {ui->Option4, calc::ObliqueAction::Normal},

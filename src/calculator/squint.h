@@ -7,6 +7,7 @@
 #include "calculator/rules/oblique.h"
 #include "calculator/rules/procedures.h"
 #include "calculator/rules/simulator.h"
+#include "shell/plansource.h"
 
 class QComboBox;
 class QLineEdit;
@@ -20,11 +21,15 @@ namespace ocu {
 // The amount calculator and simulator: millimetres per rectus muscle become
 // prism dioptres, and the simulated eye shows what the plan leaves of the
 // deviation. The work-ups fill it by control name and press its buttons.
-class Squint : public QWidget {
+class Squint : public QWidget, public PlanSource {
     Q_OBJECT
 public:
     explicit Squint(QWidget* parent = nullptr);
     ~Squint() override;
+
+    // The plan as it stands, with the work-up hidden behind the calculator
+    // when one handed it over (squintrecord.cpp).
+    record::Record planRecord() const override;
 
 private:
     QComboBox* doseBox(calc::DoseBox box) const;
@@ -46,6 +51,8 @@ private:
     void onObliqueEnterClicked();
     void onDateTimeChanged();
     void placeIrises(calc::IrisLefts lefts);
+    // Writes the plan summary into its box.
+    void showPlanSummary();
 
     std::unique_ptr<Ui::Squint> ui;
     bool stampingDateTime_ = false;

@@ -1,6 +1,5 @@
 #include "print/cupsprinters.h"
 
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -8,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "print/windowpage.h"
+#include "print/recordpages.h"
 
 namespace ocu {
 
@@ -16,7 +15,7 @@ QStringList CupsPrinters::deviceNames() const { return QPrinterInfo::availablePr
 
 QString CupsPrinters::defaultName() const { return QPrinterInfo::defaultPrinterName(); }
 
-PrintOutcome CupsPrinters::print(QWidget* window, const QString& deviceName) {
+PrintOutcome CupsPrinters::print(QWidget* window, const QStringList& summary, const QString& deviceName) {
     const QPrinterInfo device = QPrinterInfo::printerInfo(deviceName);
     if (device.isNull()) return PrintOutcome::PrinterMissing;
     const QString spooler = QStandardPaths::findExecutable(QStringLiteral("lp"));
@@ -31,15 +30,7 @@ PrintOutcome CupsPrinters::print(QWidget* window, const QString& deviceName) {
     printer.setOutputFileName(page);
     printer.setDocName(QStringLiteral("Ocuvance - ") + window->objectName());
 
-    const std::optional<PagePlacement> placement = placeWindow(window, layout, printer.resolution());
-    if (!placement) return PrintOutcome::Refused;
-    layout.setOrientation(placement->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!printer.setPageLayout(layout)) return PrintOutcome::Refused;
-
-    QPainter painter;
-    if (!painter.begin(&printer)) return PrintOutcome::Refused;
-    paintWindow(painter, window, *placement);
-    if (!painter.end()) return PrintOutcome::Refused;
+    if (!paintRecord(printer, layout, printer.resolution(), window, summary)) return PrintOutcome::Refused;
 
     QProcess lp;
     lp.setProcessChannelMode(QProcess::MergedChannels);

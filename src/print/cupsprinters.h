@@ -14,7 +14,8 @@ class CupsPrinters : public Printers {
 public:
     QStringList deviceNames() const override;
     QString defaultName() const override;
-    PrintOutcome print(QWidget* window, const QString& deviceName) override;
+    using Printers::print;
+    PrintOutcome print(QWidget* window, const QStringList& summary, const QString& deviceName) override;
 };
 
 }  // namespace ocu

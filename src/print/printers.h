@@ -25,8 +25,12 @@ public:
     // The system's default printer, empty when it has none.
     virtual QString defaultName() const = 0;
     // Sends one page with the image of the window's client area, as it stands,
-    // to the printer with that device name. The window is left as it was.
-    virtual PrintOutcome print(QWidget* window, const QString& deviceName) = 0;
+    // to the printer with that device name, followed by the plan summary's
+    // page when the summary has lines (see paintRecord). The window is left
+    // as it was.
+    virtual PrintOutcome print(QWidget* window, const QStringList& summary, const QString& deviceName) = 0;
+    // The window's page alone.
+    PrintOutcome print(QWidget* window, const QString& deviceName) { return print(window, {}, deviceName); }
 };
 
 }  // namespace ocu

@@ -1,8 +1,18 @@
 #include "print/printscreen.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStandardPaths>
+
+#include "print/pdfrecord.h"
 #include "print/printservice.h"
+#include "print/rules/recordname.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
+#include "shell/plansource.h"
 #include "shell/screenframe.h"
 #include "ui_printscreen.h"
 
@@ -39,6 +49,7 @@ PrintScreen::PrintScreen(QWidget* parent) : QWidget(parent), ui(std::make_unique
     connect(ui->Command1, &QPushButton::clicked, this,
             [this] { (void)SelectPrinter(ui->cboPrinterList->currentText()); });
     connect(ui->Command2, &QPushButton::clicked, this, &PrintScreen::printRequestedScreen);
+    connect(ui->cmdSavePdf, &QPushButton::clicked, this, &PrintScreen::saveRequestedScreen);
     for (QPushButton* button : {ui->Command3, ui->Command4}) {
         connect(button, &QPushButton::clicked, this, [] { Navigator::instance().close(QStringLiteral("Print_01")); });
     }
@@ -62,19 +73,52 @@ void PrintScreen::fillPrinterList() {
     ui->cboPrinterList->setCurrentIndex(shown);
 }
 
-void PrintScreen::printRequestedScreen() {
+QWidget* PrintScreen::requestedScreen(const QString& use) {
     const QString request = ui->Label3->text();
-    if (!printableScreens().contains(request)) return;
+    if (!printableScreens().contains(request)) return nullptr;
     QWidget* screen = Navigator::instance().find(request);
     if (screen == nullptr) {
-        showMessage(this, QStringLiteral(" The %1 screen has been closed, so there is nothing to print. "
-                                         "Please open it again and press its Print button. ").arg(request));
-        return;
+        showMessage(this, QStringLiteral(" The %1 screen has been closed, so there is nothing to %2. "
+                                         "Please open it again and press its Print button. ").arg(request, use));
     }
+    return screen;
+}
+
+QStringList PrintScreen::summaryOf(const QWidget* screen) const {
+    if (!ui->chkPlanSummary->isChecked()) return {};
+    const std::optional<record::Record> record = planRecordOf(screen);
+    return record ? planSummaryLines(*record) : QStringList();
+}
+
+void PrintScreen::printRequestedScreen() {
+    QWidget* screen = requestedScreen(QStringLiteral("print"));
+    if (screen == nullptr) return;
     PrintService& service = PrintService::instance();
     const QString printer = service.currentPrinter();
-    const PrintOutcome outcome = service.printWindow(screen);
+    const PrintOutcome outcome = service.printWindow(screen, summaryOf(screen));
     if (outcome != PrintOutcome::Printed) showMessage(this, notPrinted(outcome, printer));
+}
+
+void PrintScreen::saveRequestedScreen() {
+    // Held loosely: the dialog runs an event loop of its own.
+    const QPointer<QWidget> screen = requestedScreen(QStringLiteral("save"));
+    if (screen == nullptr) return;
+    const std::optional<record::Record> record = planRecordOf(screen);
+    const QDate today = QDate::currentDate();
+    const QString proposed = QString::fromStdString(record::recordFileName(
+        screen->objectName().toStdString(), record ? record->patient.name : std::string(),
+        {today.year(), today.month(), today.day()}));
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save As PDF"), documents.filePath(proposed),
+                                                        QStringLiteral("PDF (*.pdf)"));
+    if (chosen.isEmpty() || requestedScreen(QStringLiteral("save")) != screen) return;
+    const QString file = QString::fromStdString(record::withPdfSuffix(chosen.toStdString()));
+    const QString title = QFileInfo(file).completeBaseName();
+    const SaveOutcome saved = saveRecordAsPdf(screen, summaryOf(screen), file, title);
+    if (!saved.saved) {
+        showMessage(this, QStringLiteral(" The record could not be saved as %1: %2. Nothing was written. ")
+                              .arg(QDir::toNativeSeparators(file), saved.reason));
+    }
 }
 
 }  // namespace ocu

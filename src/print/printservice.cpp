@@ -34,10 +34,10 @@ bool PrintService::selectPrinter(const QString& deviceName) {
     return false;
 }
 
-PrintOutcome PrintService::printWindow(QWidget* window) {
+PrintOutcome PrintService::printWindow(QWidget* window, const QStringList& summary) {
     if (current_.isEmpty()) return PrintOutcome::NoPrinter;
     if (!installedPrinters().contains(current_)) return PrintOutcome::PrinterMissing;
-    return printers().print(window, current_);
+    return printers().print(window, summary, current_);
 }
 
 }  // namespace ocu

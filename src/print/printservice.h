@@ -25,8 +25,9 @@ public:
     // Makes the first installed printer with exactly that device name the
     // current printer; false, and nothing changes, when none has it.
     bool selectPrinter(const QString& deviceName);
-    // One page with the window's image to the current printer.
-    PrintOutcome printWindow(QWidget* window);
+    // One page with the window's image to the current printer, and the plan
+    // summary's page after it when the summary has lines.
+    PrintOutcome printWindow(QWidget* window, const QStringList& summary = {});
 
 private:
     PrintService();

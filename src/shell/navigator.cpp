@@ -70,6 +70,15 @@ void Navigator::hideBehind(const QString& name, const QString& front) {
     if (!hiddenBehind_.contains(front, name)) hiddenBehind_.insert(front, name);
 }
 
+QStringList Navigator::screensBehind(const QString& front) const {
+    QStringList names;
+    for (const QString& name : hiddenBehind_.values(front)) {
+        if (find(name) != nullptr) names << name;
+    }
+    names.sort();
+    return names;
+}
+
 void Navigator::discard(const QString& name) {
     hiddenBehind_.remove(name);
     QPointer<QWidget> screen = open_.take(name);

@@ -50,6 +50,8 @@ public:
     // up later under a new start. A screen shown again in the meantime is
     // the user's again and stays open.
     void hideBehind(const QString& name, const QString& front);
+    // The screens hidden behind `front` that are still open, by name.
+    QStringList screensBehind(const QString& front) const;
     // Removes the window and discards its state; the next open builds it afresh.
     void close(const QString& name);
     // Home: opens the switchboard, then closes the given screen.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/plansource.h"
 #include "workups/rules/eso_diagnosis.h"
 #include "workups/rules/eso_handoff.h"
 
@@ -14,11 +15,15 @@ namespace ocu {
 // The eso work-up: patient, onset, fixation, vision, the deviations in prism
 // dioptres, oblique actions and the surgical options, beside a simulator of
 // the eyes in up, primary and down gaze.
-class EsoWorkup : public QWidget {
+class EsoWorkup : public QWidget, public PlanSource {
     Q_OBJECT
 public:
     explicit EsoWorkup(QWidget* parent = nullptr);
     ~EsoWorkup() override;
+
+    // The work-up as it stands: patient, deviations, diagnosis, AC/A class,
+    // pattern and the surgical option chosen (workuprecords.cpp).
+    record::Record planRecord() const override;
 
 private:
     void connectDeviationBoxes();

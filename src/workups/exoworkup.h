@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/plansource.h"
 #include "workups/rules/exo_diagnosis.h"
 #include "workups/rules/exo_handoff.h"
 
@@ -15,11 +16,15 @@ namespace ocu {
 // deviations in prism dioptres (with the near ones after an hour of patching
 // one eye), oblique actions and the surgical options, beside a simulator of
 // the eyes in up, primary and down gaze.
-class ExoWorkup : public QWidget {
+class ExoWorkup : public QWidget, public PlanSource {
     Q_OBJECT
 public:
     explicit ExoWorkup(QWidget* parent = nullptr);
     ~ExoWorkup() override;
+
+    // The work-up as it stands: patient, deviations, diagnosis, AC/A class,
+    // pattern and the surgical option chosen (workuprecords.cpp).
+    record::Record planRecord() const override;
 
 private:
     void colourResults();

@@ -47,7 +47,8 @@ const DeclaredOrder kOrders[] = {
     {"Inst_Eso", "", "Text1 Command1 Command2"},
     {"Inst_Exo", "", "Text1 Command1 Command2"},
     {"AbtAuthor", "", "Text1 Command1"},
-    {"Print_01", "", "Frame1 Frame2"},
+    // The printer, then what the page is to hold and saving it, then printing.
+    {"Print_01", "", "Frame1 chkPlanSummary cmdSavePdf Frame2"},
     // Steps 1 to 8, then Help. The deviations column by column; the pattern
     // box that Enter fills (below the simulator) before Step 6, which it narrows.
     {"Esotropia", "",
@@ -57,16 +58,17 @@ const DeclaredOrder kOrders[] = {
     {"Exotropia", "",
      "Frame2 Frame4 Frame5 Frame7 Frame9 Text8 Text9 Text1 D N UP DN N60 N3 Command1 Command6 Frame6 Frame12 Frame17"},
     // Patient, deviation, obliques and patterns as the work-up hands them
-    // over; then the plan: procedure, the millimetres it opens, the check.
+    // over; then the plan: procedure, the millimetres it opens, the check,
+    // and the plan written out.
     {"Squint", "",
-     "Frame1 Frame2 Frame3 Frame5 Command1 Command11 Command2 Command3 Command13 Showresult Text11 Text9 Frame7"},
+     "Frame1 Frame2 Frame3 Frame5 Command1 Command11 Command2 Command3 Command13 Showresult Text11 Text9 txtPlanSummary Frame7"},
     // Three or four muscles disables bilateral recession.
     {"Squint", "ESO_OD Command3",
      "Frame1 Frame2 Frame3 Frame5 Command11 Command2 Command3 Command13 "
-     "cmbLRres_R cmbLRres_L cmbMRrec_R cmbMRrec_L Showresult Text11 Text9 Frame7"},
+     "cmbLRres_R cmbLRres_L cmbMRrec_R cmbMRrec_L Showresult Text11 Text9 txtPlanSummary Frame7"},
     {"Squint", "EXO_OD Command3",
      "Frame1 Frame2 Frame3 Frame5 Command11 Command2 Command3 Command13 "
-     "cmbLRrec_R cmbLRrec_L cmbMRres_R cmbMRres_L Showresult Text11 Text9 Frame7"},
+     "cmbLRrec_R cmbLRrec_L cmbMRres_R cmbMRres_L Showresult Text11 Text9 txtPlanSummary Frame7"},
     {"SB_Manage", "", "Frame1 Frame2 Command8"},
     // Ductions of each eye, ptosis, the gaze cross (up, right, left, down),
     // convergence, Enter and Reset, then the management row.

@@ -1,7 +1,8 @@
 // Random use of the whole application, as a user can use it: clicks on any
 // visible, enabled button or option, typing (ordinary values and bad input)
 // into any visible box, drop-down choices, focus moves, closing windows by
-// their frame, answering every message box. Seeded and reproducible; after
+// their frame, answering every message box and every save dialog (Cancel,
+// or a new file in a folder of the run's own). Seeded and reproducible; after
 // every action the application's invariants are checked.
 //
 //   monkey --seed 7 --actions 20000
@@ -10,11 +11,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -58,8 +62,9 @@ public:
         stopWatchdog_ = true;
         if (watchdog_.joinable()) watchdog_.join();
         if (failed_) return 1;
-        std::printf("monkey seed %llu: %d actions, %d runs, %d messages answered, screens reached: %s\n",
-                    static_cast<unsigned long long>(seed_), done_, runs_, answered_,
+        std::printf("monkey seed %llu: %d actions, %d runs, %d messages answered, %d save dialogs answered, "
+                    "screens reached: %s\n",
+                    static_cast<unsigned long long>(seed_), done_, runs_, answered_, dialogs_,
                     qPrintable(QStringList(reached_.cbegin(), reached_.cend()).join(QLatin1Char(' '))));
         return 0;
     }
@@ -77,7 +82,8 @@ private:
     void step() {
         const bool stopping = failed_ || done_ >= target_;
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (stopping && box == nullptr && !inAction_) {
+        auto* saving = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (stopping && box == nullptr && saving == nullptr && !inAction_) {
             finish();
             return;
         }
@@ -86,6 +92,8 @@ private:
         QTimer::singleShot(0, this, [this] { step(); });
         if (box != nullptr) {
             answer(box);
+        } else if (saving != nullptr) {
+            answer(saving);
         } else if (inAction_ || stopping) {
             // A handler is still running (its message box has just closed); a
             // user cannot act before it returns.
@@ -257,6 +265,29 @@ private:
         if (!buttons.isEmpty()) QTest::mouseClick(buttons.first(), Qt::LeftButton);
     }
 
+    // A save dialog is answered as a user answers it: Cancel, or a name no
+    // file has yet, so that the dialog asks nothing more.
+    void answer(QFileDialog* dialog) {
+        if (dialog == answeredDialog_) return;  // its answer is on its way
+        answeredDialog_ = dialog;
+        ++dialogs_;
+        if (!saved_.isValid()) {
+            fail(QStringLiteral("no folder to save into"));
+            dialog->reject();
+            return;
+        }
+        if (pick(3) == 0) {
+            note(QStringLiteral("cancel the save dialog"));
+            dialog->reject();
+            return;
+        }
+        const QString file = saved_.filePath(QStringLiteral("record-%1.pdf").arg(++saves_));
+        note(QLatin1String("save as ") + file);
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(
+            dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); }, Qt::QueuedConnection);
+    }
+
     void check() {
         if (failed_) return;
         ocu::Navigator& screens = ocu::Navigator::instance();
@@ -313,6 +344,10 @@ private:
     int done_ = 0;
     int runs_ = 0;
     int answered_ = 0;
+    int saves_ = 0;
+    int dialogs_ = 0;
+    QPointer<QFileDialog> answeredDialog_;
+    QTemporaryDir saved_;
     bool inAction_ = false;
     bool accepted_ = false;
     bool runEnded_ = false;

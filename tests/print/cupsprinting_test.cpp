@@ -54,7 +54,7 @@ private slots:
             QSKIP("No CUPS test queue: CUPS could not be started here, or the tests were not run by "
                   "scripts/test.sh, which sets up the cups-pdf queue");
         }
-        for (const char* tool : {"pdfinfo", "pdftoppm"}) {
+        for (const char* tool : {"pdfinfo", "pdftoppm", "pdftotext"}) {
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
                 QSKIP(qPrintable(QStringLiteral("%1 (poppler-utils) is not installed").arg(QLatin1String(tool))));
             }
@@ -75,22 +75,8 @@ private slots:
         QCOMPARE(ocu::PrintService::instance().printWindow(home), ocu::PrintOutcome::Printed);
         QCOMPARE(home->grab().toImage(), before);
 
-        // The spooler and cups-pdf take their time; wait for the finished file.
-        QString pdf;
         QString info;
-        const QDeadlineTimer deadline(std::chrono::minutes(3));
-        while (!deadline.hasExpired()) {
-            const QSet<QString> added = pdfsIn(outFolder_) - earlier;
-            if (!added.isEmpty()) {
-                bool readable = false;
-                info = run(QStringLiteral("pdfinfo"), {*added.begin()}, &readable);
-                if (readable) {
-                    pdf = *added.begin();
-                    break;
-                }
-            }
-            QTest::qWait(250);
-        }
+        const QString pdf = printedPdf(earlier, &info);
         QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF appeared in %1; jobs: %2").arg(
                                      outFolder_, run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue_}))));
         // The page is ours to read and then to throw away.
@@ -132,6 +118,26 @@ private slots:
                  qPrintable(QStringLiteral("%1 highlight pixels").arg(banner)));
     }
 
+    // The plan summary follows the screen's page through the spooler, on a
+    // page of its own.
+    void aSummaryComesOutAsASecondPage() {
+        QWidget* home = openScreen("SBoard");
+        const QSet<QString> earlier = pdfsIn(outFolder_);
+        const QStringList summary = {QStringLiteral("Plan summary"), QStringLiteral("Patient: Test Patient"),
+                                     QStringLiteral("Total correction: 35 PD")};
+        QCOMPARE(ocu::PrintService::instance().printWindow(home, summary), ocu::PrintOutcome::Printed);
+        QString info;
+        const QString pdf = printedPdf(earlier, &info);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF appeared in %1").arg(outFolder_)));
+        const auto removePdf = qScopeGuard([pdf] { QFile::remove(pdf); });
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+        bool read = false;
+        const QString second = run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf,
+                                                                 QStringLiteral("-")}, &read);
+        QVERIFY(read);
+        for (const QString& line : summary) QVERIFY2(second.contains(line), qPrintable(line + u'\n' + second));
+    }
+
     void aQueueThatRefusesJobsIsReportedAsNotPrinted() {
         const QString reject = QStandardPaths::findExecutable(QStringLiteral("cupsreject"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
         bool rejected = false;
@@ -151,6 +157,22 @@ private slots:
     }
 
 private:
+    // The spooler and cups-pdf take their time: waits for the finished file
+    // that was not there before; empty when none comes.
+    QString printedPdf(const QSet<QString>& earlier, QString* info) const {
+        const QDeadlineTimer deadline(std::chrono::minutes(3));
+        while (!deadline.hasExpired()) {
+            const QSet<QString> added = pdfsIn(outFolder_) - earlier;
+            if (!added.isEmpty()) {
+                bool readable = false;
+                *info = run(QStringLiteral("pdfinfo"), {*added.begin()}, &readable);
+                if (readable) return *added.begin();
+            }
+            QTest::qWait(250);
+        }
+        return {};
+    }
+
     QString queue_;
     QString outFolder_;
 };

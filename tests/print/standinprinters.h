@@ -1,7 +1,8 @@
 #pragma once
 // Printers the tests make up: any list of names, duplicates included, a
 // default that may not be installed, printers that vanish or refuse pages.
-// Each page is drawn as the real printers draw it, onto an image.
+// Each page is drawn as the real printers draw it, onto an image: the
+// screen's page, then the plan summary's pages when there is a summary.
 
 #include <QImage>
 #include <QList>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "print/printers.h"
+#include "print/recordpages.h"
 #include "print/windowpage.h"
 
 namespace ocutest {
@@ -21,7 +23,9 @@ struct PrinterBench {
     struct Job {
         QString printer;
         QString screen;
-        QImage page;
+        QImage page;          // the screen's page
+        QStringList summary;  // the plan summary's lines, empty when none was asked for
+        QList<QImage> pages;  // every page, the screen's first
     };
     QStringList installed;
     QString defaultName;
@@ -36,28 +40,48 @@ public:
     QStringList deviceNames() const override { return bench_->installed; }
     QString defaultName() const override { return bench_->defaultName; }
 
-    ocu::PrintOutcome print(QWidget* window, const QString& deviceName) override {
+    using ocu::Printers::print;
+    ocu::PrintOutcome print(QWidget* window, const QStringList& summary, const QString& deviceName) override {
         if (!bench_->installed.contains(deviceName)) return ocu::PrintOutcome::PrinterMissing;
         if (bench_->refusing.contains(deviceName)) return ocu::PrintOutcome::Refused;
-        constexpr int kDotsPerInch = 100;
         QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                            QPageLayout::Millimeter);
         const auto placement = ocu::placeWindow(window, layout, kDotsPerInch);
         if (!placement) return ocu::PrintOutcome::Refused;
         layout.setOrientation(placement->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-        QImage page(layout.fullRectPixels(kDotsPerInch).size(), QImage::Format_RGB32);
-        page.setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
-        page.setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));
-        page.fill(Qt::white);
+        QImage page = blankPage(layout);
         QPainter painter(&page);
         painter.translate(layout.paintRectPixels(kDotsPerInch).topLeft());
         ocu::paintWindow(painter, window, *placement);
         painter.end();
-        bench_->jobs.append({deviceName, window->objectName(), page});
+        QList<QImage> pages{page};
+        if (!summary.isEmpty()) {
+            layout.setOrientation(QPageLayout::Portrait);
+            const QRect area = layout.paintRectPixels(kDotsPerInch);
+            QImage probe = blankPage(layout);
+            ocu::SummaryPages summaryPages(summary, &probe, area.width());
+            while (!summaryPages.finished()) {
+                QImage next = blankPage(layout);
+                QPainter text(&next);
+                text.translate(area.topLeft());
+                summaryPages.paintPage(text, QRectF(0, 0, area.width(), area.height()));
+                text.end();
+                pages << next;
+            }
+        }
+        bench_->jobs.append({deviceName, window->objectName(), page, summary, pages});
         return ocu::PrintOutcome::Printed;
     }
 
 private:
+    static constexpr int kDotsPerInch = 100;
+    static QImage blankPage(const QPageLayout& layout) {
+        QImage page(layout.fullRectPixels(kDotsPerInch).size(), QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(kDotsPerInch / 0.0254));
+        page.setDotsPerMeterY(qRound(kDotsPerInch / 0.0254));
+        page.fill(Qt::white);
+        return page;
+    }
     std::shared_ptr<PrinterBench> bench_;
 };
 

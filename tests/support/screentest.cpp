@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
@@ -78,6 +79,8 @@ MessageAnswerer::MessageAnswerer() {
 void MessageAnswerer::answer() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
+    // The save dialog's own question is the save dialog's answerer's.
+    if (qobject_cast<QFileDialog*>(box->parentWidget()) != nullptr) return;
     texts_ << box->text();
     titles_ << box->windowTitle();
     QAbstractButton* ok = box->button(QMessageBox::Ok);
@@ -86,6 +89,37 @@ void MessageAnswerer::answer() {
     } else {
         box->reject();
     }
+}
+
+SaveDialogAnswerer::SaveDialogAnswerer(QString fileName) : fileName_(std::move(fileName)) {
+    connect(&timer_, &QTimer::timeout, this, &SaveDialogAnswerer::answer);
+    timer_.start(5);
+}
+
+void SaveDialogAnswerer::answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* question = qobject_cast<QMessageBox*>(modal);
+        question != nullptr && question->isVisible() && qobject_cast<QFileDialog*>(question->parentWidget()) != nullptr) {
+        // Replace the file that is there: the user chose its name.
+        questions_ << question->text();
+        if (QAbstractButton* yes = question->button(QMessageBox::Yes)) yes->click();
+        return;
+    }
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (dialog == nullptr || !dialog->isVisible() || dialog == answered_) return;
+    answered_ = dialog;
+    proposals_ << dialog->selectedFiles().value(0);
+    titles_ << dialog->windowTitle();
+    filters_ << dialog->nameFilters().join(QLatin1String(";;"));
+    if (fileName_.isEmpty()) {
+        dialog->reject();
+        return;
+    }
+    dialog->selectFile(fileName_);
+    // Save, as its button does, from the dialog's own turn of the event
+    // loop: a question it asks then comes while this answerer can answer.
+    QMetaObject::invokeMethod(
+        dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); }, Qt::QueuedConnection);
 }
 
 }  // namespace ocutest

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +55,34 @@ private:
     QTimer timer_;
     QStringList texts_;
     QStringList titles_;
+};
+
+// Answers the application's save dialogs, the real QFileDialog, as a user
+// does: the file name given (a whole path, which the dialog accepts as
+// typed) and Save, or Cancel when the name is empty; the dialog's question
+// whether to replace a file of that name, with Yes. Keeps what each dialog
+// proposed. Lives for the scope of a test.
+class SaveDialogAnswerer : public QObject {
+    Q_OBJECT
+public:
+    explicit SaveDialogAnswerer(QString fileName);
+    void answerWith(const QString& fileName) { fileName_ = fileName; }
+    // For each dialog answered: the file it proposed, its title, its filters.
+    QStringList proposals() const { return proposals_; }
+    QStringList titles() const { return titles_; }
+    QStringList filters() const { return filters_; }
+    // The dialogs' questions whether to replace a file.
+    QStringList questions() const { return questions_; }
+
+private:
+    void answer();
+    QTimer timer_;
+    QString fileName_;
+    QPointer<QWidget> answered_;
+    QStringList proposals_;
+    QStringList titles_;
+    QStringList filters_;
+    QStringList questions_;
 };
 
 }  // namespace ocutest

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QTime>
+#include <QTimer>
 
 #include "print/pdfrecord.h"
 #include "print/printservice.h"
@@ -45,7 +47,9 @@ QString notPrinted(PrintOutcome outcome, const QString& printer) {
 PrintScreen::PrintScreen(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::PrintScreen>()) {
     ui->setupUi(this);
     frameScreen(this, {.caption = QStringLiteral("Print"), .title = QString()});
-    fillPrinterList();
+    // Asking the print system for its printers can take a while: the screen
+    // is shown first and the list filled as soon as it is.
+    QTimer::singleShot(0, this, &PrintScreen::fillPrinterList);
     connect(ui->Command1, &QPushButton::clicked, this,
             [this] { (void)SelectPrinter(ui->cboPrinterList->currentText()); });
     connect(ui->Command2, &QPushButton::clicked, this, &PrintScreen::printRequestedScreen);
@@ -96,7 +100,13 @@ void PrintScreen::printRequestedScreen() {
     PrintService& service = PrintService::instance();
     const QString printer = service.currentPrinter();
     const PrintOutcome outcome = service.printWindow(screen, summaryOf(screen));
-    if (outcome != PrintOutcome::Printed) showMessage(this, notPrinted(outcome, printer));
+    if (outcome != PrintOutcome::Printed) {
+        ui->lblOutcome->clear();
+        showMessage(this, notPrinted(outcome, printer));
+        return;
+    }
+    ui->lblOutcome->setText(QStringLiteral("Handed to the printer %1 at %2.")
+                                .arg(printer, QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
 }
 
 void PrintScreen::saveRequestedScreen() {
@@ -116,9 +126,13 @@ void PrintScreen::saveRequestedScreen() {
     const QString title = QFileInfo(file).completeBaseName();
     const SaveOutcome saved = saveRecordAsPdf(screen, summaryOf(screen), file, title);
     if (!saved.saved) {
+        ui->lblOutcome->clear();
         showMessage(this, QStringLiteral(" The record could not be saved as %1: %2. Nothing was written. ")
                               .arg(QDir::toNativeSeparators(file), saved.reason));
+        return;
     }
+    ui->lblOutcome->setText(QStringLiteral("Saved as %1 at %2.")
+                                .arg(QDir::toNativeSeparators(file), QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
 }
 
 }  // namespace ocu

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTime>
 
 #include "print/printscreen.h"
 #include "print/printservice.h"
@@ -181,6 +182,10 @@ private slots:
         QCOMPARE(printed->grab().toImage(), before);
         QCOMPARE(control<QLabel>(printed, "Label1")->text(), QStringLiteral("Deviation 40 PD"));
         QVERIFY(Navigator::instance().find("Print_01") == print && print->isVisible());
+        // Said in a line of its own, not in a box to dismiss.
+        const QString outcome = control<QLabel>(print, "lblOutcome")->text();
+        QVERIFY2(outcome.startsWith(QStringLiteral("Handed to the printer Office at ")), qPrintable(outcome));
+        QVERIFY(QTime::fromString(outcome.section(QLatin1Char(' '), -1).chopped(1), QStringLiteral("HH:mm:ss")).isValid());
     }
 
     void aHiddenScreenIsPrintedAndStaysHidden() {
@@ -246,6 +251,7 @@ private slots:
         click(control<QPushButton>(print, "Command2"));
         QVERIFY(bench_->jobs.isEmpty());
         QCOMPARE(answerer.texts(), QStringList{message});
+        QVERIFY(control<QLabel>(print, "lblOutcome")->text().isEmpty());
         // Another printer still prints.
         answerer.clear();
         QVERIFY(qobject_cast<ocu::PrintScreen*>(print)->SelectPrinter("Ward"));

@@ -16,6 +16,7 @@
 #include "workups/handoff.h"
 #include "workups/irisrows.h"
 #include "workups/patientblock.h"
+#include "workups/rules/deviations.h"
 
 namespace ocu {
 namespace {
@@ -96,10 +97,10 @@ void EsoWorkup::connectObliqueActions() {
     showGrades(ui->Option10, true);
 }
 
-eso::HandoffInput EsoWorkup::handoffInput() const {
-    using eso::FixatingEye;
-    using eso::ObliqueAnswer;
-    eso::HandoffInput input;
+workup::HandoffInput EsoWorkup::handoffInput() const {
+    using workup::FixatingEye;
+    using workup::ObliqueAnswer;
+    workup::HandoffInput input;
     if (ui->Option1->isChecked()) input.fixating = FixatingEye::OD;
     else if (ui->Option2->isChecked()) input.fixating = FixatingEye::OS;
     else if (ui->Option6->isChecked()) input.fixating = FixatingEye::AltOD;
@@ -113,10 +114,10 @@ eso::HandoffInput EsoWorkup::handoffInput() const {
         if (grades[i]->isChecked()) input.grade = static_cast<int>(i) + 1;
     }
     if (ui->Option12->isChecked()) {
-        input.chosen = eso::ChosenOption::One;
+        input.chosen = workup::ChosenOption::One;
         input.chosenText = ui->Label19->text().toStdString();
     } else if (ui->Option13->isChecked()) {
-        input.chosen = eso::ChosenOption::Two;
+        input.chosen = workup::ChosenOption::Two;
         input.chosenText = ui->Label22->text().toStdString();
     }
     input.largerDeviation = ui->D1->text().toStdString();
@@ -172,7 +173,7 @@ void EsoWorkup::onEnterClicked() {
 
 void EsoWorkup::showDiagnosis(const eso::Deviations& x) {
     // Step 1: the larger of the distance and near deviations, as its box shows it.
-    const bool nearIsLarger = eso::largerDeviation(x.distance, x.nearGaze) == eso::LargerBox::Near;
+    const bool nearIsLarger = workup::largerDeviation(x.distance, x.nearGaze) == workup::LargerBox::Near;
     ui->D1->setText(nearIsLarger ? ui->N->text() : ui->D->text());
     const double larger = nearIsLarger ? x.nearGaze : x.distance;
 

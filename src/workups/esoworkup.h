@@ -31,7 +31,7 @@ private:
     void onPatternChanged(const QString& pattern);
     // "GoTo Squint Calculator": the calculator opens already planned.
     void onHandOffClicked();
-    eso::HandoffInput handoffInput() const;
+    workup::HandoffInput handoffInput() const;
 
     // The five deviations as numbers, or nullopt after telling the user
     // which box does not hold one.

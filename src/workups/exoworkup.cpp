@@ -16,6 +16,7 @@
 #include "workups/handoff.h"
 #include "workups/irisrows.h"
 #include "workups/patientblock.h"
+#include "workups/rules/deviations.h"
 #include "workups/rules/deviation_check.h"
 
 namespace ocu {
@@ -153,7 +154,7 @@ void ExoWorkup::onEnterClicked() {
 
 void ExoWorkup::showDiagnosis(const exo::Deviations& x) {
     // Step 1: the larger of the distance and near deviations, as its box shows it.
-    const bool nearIsLarger = eso::largerDeviation(x.distance, x.nearGaze) == eso::LargerBox::Near;
+    const bool nearIsLarger = workup::largerDeviation(x.distance, x.nearGaze) == workup::LargerBox::Near;
     ui->D1->setText(nearIsLarger ? ui->N->text() : ui->D->text());
     const double larger = nearIsLarger ? x.nearGaze : x.distance;
 
@@ -194,10 +195,10 @@ void ExoWorkup::showPatternConsequences() {
     if (consequences->hidesHandOff) ui->Command2->hide();
 }
 
-exo::HandoffInput ExoWorkup::handoffInput() const {
-    using exo::FixatingEye;
-    using exo::ObliqueAnswer;
-    exo::HandoffInput input;
+workup::HandoffInput ExoWorkup::handoffInput() const {
+    using workup::FixatingEye;
+    using workup::ObliqueAnswer;
+    workup::HandoffInput input;
     if (ui->Option9->isChecked()) input.fixating = FixatingEye::OD;
     else if (ui->Option8->isChecked()) input.fixating = FixatingEye::OS;
     else if (ui->Option2->isChecked()) input.fixating = FixatingEye::AltOD;
@@ -213,10 +214,10 @@ exo::HandoffInput ExoWorkup::handoffInput() const {
         if (grades[i]->isChecked()) input.grade = static_cast<int>(i) + 1;
     }
     if (ui->Option15->isChecked()) {
-        input.chosen = exo::ChosenOption::One;
+        input.chosen = workup::ChosenOption::One;
         input.chosenText = ui->Label10->text().toStdString();
     } else if (ui->Option16->isChecked()) {
-        input.chosen = exo::ChosenOption::Two;
+        input.chosen = workup::ChosenOption::Two;
         input.chosenText = ui->Label12->text().toStdString();
     }
     input.largerDeviation = ui->D1->text().toStdString();

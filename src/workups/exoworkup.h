@@ -32,7 +32,7 @@ private:
     void onResetClicked();
     // "Go To Squint Calculator": the calculator opens already planned.
     void onHandOffClicked();
-    exo::HandoffInput handoffInput() const;
+    workup::HandoffInput handoffInput() const;
 
     // The six deviations as numbers, or nullopt after telling the user
     // which box does not hold one.

@@ -16,6 +16,10 @@ namespace {
 
 using namespace calc::control;
 using namespace handoff::plan_lines;
+using workup::ChosenOption;
+using workup::FixatingEye;
+using workup::HandoffInput;
+using workup::ObliqueAnswer;
 
 // The part of the plan between the first line starting with any of `from`
 // and the first line at or after it starting with `to` (exclusive).

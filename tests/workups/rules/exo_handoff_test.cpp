@@ -16,6 +16,10 @@ namespace {
 
 using namespace calc::control;
 using namespace handoff::plan_lines;
+using workup::ChosenOption;
+using workup::FixatingEye;
+using workup::HandoffInput;
+using workup::ObliqueAnswer;
 
 bool startsWith(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
 

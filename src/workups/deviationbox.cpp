@@ -24,6 +24,11 @@ void complainAndReturn(QLineEdit* box, const QString& message) {
 
 }  // namespace
 
+DeviationBoxSpec specOf(const DeviationBox& box) {
+    return {box.tooLarge ? std::optional<QString>(QString::fromLatin1(box.tooLarge)) : std::nullopt,
+            QString::fromLatin1(box.what)};
+}
+
 void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design) {
     onFocusIn(box, [box] { box->clear(); });
     onFocusOut(box, [box, design] {

@@ -20,6 +20,14 @@ struct DeviationBoxSpec {
     QString what;
 };
 
+// A row of a work-up's table of deviation boxes.
+struct DeviationBox {
+    const char* name;
+    const char* tooLarge;  // nullptr: no range check
+    const char* what;
+};
+DeviationBoxSpec specOf(const DeviationBox& box);
+
 void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design);
 
 // The deviation the box holds as a whole number, or the not-a-number

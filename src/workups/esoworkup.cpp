@@ -2,31 +2,18 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
-#include <array>
 
-#include "calculator/rules/controlnames.h"
-#include "shell/controls.h"
-#include "shell/eyecolumns.h"
-#include "shell/navigator.h"
-#include "shell/printrequest.h"
 #include "shell/results.h"
-#include "shell/screenframe.h"
 #include "ui_esoworkup.h"
-#include "workups/deviationbox.h"
 #include "workups/handoff.h"
-#include "workups/irisrows.h"
-#include "workups/patientblock.h"
+#include "workups/rules/eso_diagnosis.h"
+#include "workups/rules/eso_handoff.h"
 
 namespace ocu {
 namespace {
 
-constexpr IrisNames kIrises{{{"Image4", "Image5"}, {"Image6", "Image7"}, {"Image8", "Image9"}}};
+using workup::ObliqueAnswer;
 
-struct DeviationBox {
-    const char* name;
-    const char* tooLarge;
-    const char* what;
-};
 constexpr DeviationBox kDeviationBoxes[] = {
     {"D", " Please enter 0 to 90 for distance deviations ", "distance deviations"},
     {"N", " Please enter 0 to 90 for near deviations ", "near deviations"},
@@ -35,23 +22,48 @@ constexpr DeviationBox kDeviationBoxes[] = {
     {"DN", " Please enter 0 to 90 for down deviations ", "down deviations"},
 };
 
-DeviationBoxSpec specOf(const DeviationBox& box) {
-    return {QString::fromLatin1(box.tooLarge), QString::fromLatin1(box.what)};
-}
+constexpr ObliqueOption kObliqueOptions[] = {
+    {"Option8", ObliqueAnswer::Normal, false},
+    {"Option9", ObliqueAnswer::InferiorOveraction, true},
+    {"Option10", ObliqueAnswer::SuperiorOveraction, true},
+};
+
+constexpr const char* kResults[] = {"Label1", "Label2", "Label19", "Label22"};
+
+constexpr HelpLink kHelp[] = {{"Command6", "Inst_Eso"}, {"Command1", "Form_AVP"}, {"Command9", "DVD"}};
+
+const WorkupDesign kDesign{
+    .frame = {.caption = QStringLiteral("Ocuvance"),
+              .title = QStringLiteral("Eso Deviations"),
+              .bannerName = QStringLiteral("Label25"),
+              .leftStripName = QStringLiteral("Label27"),
+              .rightStripName = QStringLiteral("Label23"),
+              .creditName = QStringLiteral("Label26")},
+    .deviationBoxes = kDeviationBoxes,
+    .irisBase = eso::kIrisBase,
+    .irisShift = IrisShift::TowardsNose,
+    .fixatingEye = {"Option1", "Option2", "Option6", "Option7"},
+    .pattern = "Text1",
+    .obliqueOptions = kObliqueOptions,
+    .grades = "Frame11",
+    .gradeOptions = {"Option14", "Option15", "Option16", "Option17"},
+    .surgicalOptions = {{{"Option12", "Label19"}, {"Option13", "Label22"}}},
+    .results = kResults,
+    .enter = "Command2",
+    .reset = "Command5",
+    .handOff = "Command4",
+    .help = kHelp,
+    .acaCalculator = "Command7",
+    .acaDeviationType = "Option1",
+    .print = "Command3",
+    .home = "Command8",
+};
 
 }  // namespace
 
-EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::EsoWorkup>()) {
+EsoWorkup::EsoWorkup(QWidget* parent) : WorkupScreen(kDesign, parent), ui(std::make_unique<Ui::EsoWorkup>()) {
     ui->setupUi(this);
-    placeAsDesigned(this);
-    headEyeColumns(this);
-    frameScreen(this, {.caption = QStringLiteral("Ocuvance"),
-                       .title = QStringLiteral("Eso Deviations"),
-                       .bannerName = QStringLiteral("Label25"),
-                       .leftStripName = QStringLiteral("Label27"),
-                       .rightStripName = QStringLiteral("Label23"),
-                       .creditName = QStringLiteral("Label26")});
-    setBackground(this, kWhite);
+    setUpBody();
     for (QLabel* label : {ui->Label1, ui->Label2}) setBackground(label, kWhite);
     QPalette darkRed = ui->Label19->palette();
     darkRed.setColor(QPalette::WindowText, QColor(128, 0, 0));
@@ -61,91 +73,12 @@ EsoWorkup::EsoWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     highlight.setColor(QPalette::Base, highlight.color(QPalette::Highlight));
     highlight.setColor(QPalette::Text, highlight.color(QPalette::HighlightedText));
     ui->Text1->setPalette(highlight);
-    // Kept as a field of the screen; it is not for entry.
-    ui->D1->hide();
-
-    // The irises stand where the simulator's rule puts them at rest; the form
-    // gives only their size.
-    placeIrisesAtBase(this, kIrises, eso::kIrisBase);
-    setUpPatientBlock(this);
-    connectDeviationBoxes();
-    connectObliqueActions();
     connect(ui->Text1, &QLineEdit::textChanged, this, &EsoWorkup::onPatternChanged);
-    connect(ui->Command2, &QPushButton::clicked, this, &EsoWorkup::onEnterClicked);
-    connect(ui->Command5, &QPushButton::clicked, this, &EsoWorkup::onResetClicked);
-    connectHelp();
-    leadsTo(ui->Command4, QLatin1String(calc::control::kScreen), [this] { onHandOffClicked(); });
 }
 
 EsoWorkup::~EsoWorkup() = default;
 
-void EsoWorkup::connectDeviationBoxes() {
-    for (const DeviationBox& box : kDeviationBoxes) {
-        watchDeviationBox(findChild<QLineEdit*>(QLatin1String(box.name)), specOf(box));
-    }
-}
-
-void EsoWorkup::connectObliqueActions() {
-    const auto showGrades = [this](QRadioButton* option, bool shown) {
-        connect(option, &QRadioButton::clicked, this, [this, option, shown] {
-            if (option->isChecked()) ui->Frame11->setVisible(shown);
-        });
-    };
-    showGrades(ui->Option8, false);
-    showGrades(ui->Option9, true);
-    showGrades(ui->Option10, true);
-}
-
-eso::HandoffInput EsoWorkup::handoffInput() const {
-    using eso::FixatingEye;
-    using eso::ObliqueAnswer;
-    eso::HandoffInput input;
-    if (ui->Option1->isChecked()) input.fixating = FixatingEye::OD;
-    else if (ui->Option2->isChecked()) input.fixating = FixatingEye::OS;
-    else if (ui->Option6->isChecked()) input.fixating = FixatingEye::AltOD;
-    else if (ui->Option7->isChecked()) input.fixating = FixatingEye::AltOS;
-    input.pattern = ui->Text1->text().toStdString();
-    if (ui->Option8->isChecked()) input.oblique = ObliqueAnswer::Normal;
-    else if (ui->Option9->isChecked()) input.oblique = ObliqueAnswer::InferiorOveraction;
-    else if (ui->Option10->isChecked()) input.oblique = ObliqueAnswer::SuperiorOveraction;
-    const std::array<QRadioButton*, 4> grades{ui->Option14, ui->Option15, ui->Option16, ui->Option17};
-    for (std::size_t i = 0; i < grades.size(); ++i) {
-        if (grades[i]->isChecked()) input.grade = static_cast<int>(i) + 1;
-    }
-    if (ui->Option12->isChecked()) {
-        input.chosen = eso::ChosenOption::One;
-        input.chosenText = ui->Label19->text().toStdString();
-    } else if (ui->Option13->isChecked()) {
-        input.chosen = eso::ChosenOption::Two;
-        input.chosenText = ui->Label22->text().toStdString();
-    }
-    input.largerDeviation = ui->D1->text().toStdString();
-    input.patient = patientOf(this);
-    return input;
-}
-
-void EsoWorkup::onHandOffClicked() { applyHandoff(eso::handoffPlan(handoffInput()), this); }
-
-void EsoWorkup::connectHelp() {
-    leadsTo(ui->Command6, QStringLiteral("Inst_Eso"));
-    leadsTo(ui->Command1, QStringLiteral("Form_AVP"));
-    leadsTo(ui->Command7, QStringLiteral("ACA"), [this] { fillAcaCalculator(); });
-    leadsTo(ui->Command9, QStringLiteral("DVD"));
-    leadsTo(ui->Command3, QString::fromLatin1(kPrintScreen),
-            [] { requestPrint(QStringLiteral("Esotropia")); });
-    leadsHome(ui->Command8, this);
-}
-
-void EsoWorkup::fillAcaCalculator() {
-    QWidget* aca = Navigator::instance().open(QStringLiteral("ACA"));
-    if (aca == nullptr) return;
-    auto* nearGaze = aca->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    auto* nearPlus3 = aca->findChild<QLineEdit*>(QStringLiteral("Text2"));
-    auto* eso = aca->findChild<QRadioButton*>(QStringLiteral("Option1"));
-    if (nearGaze != nullptr) nearGaze->setText(ui->N->text());
-    if (nearPlus3 != nullptr) nearPlus3->setText(ui->N3->text());
-    if (eso != nullptr) select(eso);
-}
+void EsoWorkup::handOff(const workup::HandoffInput& input) { applyHandoff(eso::handoffPlan(input), this); }
 
 void EsoWorkup::onPatternChanged(const QString& pattern) {
     const auto shown = eso::obliquesShownFor(pattern.toStdString());
@@ -155,26 +88,11 @@ void EsoWorkup::onPatternChanged(const QString& pattern) {
     ui->Option10->setVisible(shown->superiorOveraction);
 }
 
-std::optional<eso::Deviations> EsoWorkup::readDeviations() {
-    std::array<double, std::size(kDeviationBoxes)> values{};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        auto* box = findChild<QLineEdit*>(QLatin1String(kDeviationBoxes[i].name));
-        const std::optional<double> value = deviationOrComplain(box, specOf(kDeviationBoxes[i]));
-        if (!value) return std::nullopt;
-        values[i] = *value;
-    }
-    return eso::Deviations{values[0], values[1], values[2], values[3], values[4]};
-}
+void EsoWorkup::showDiagnosis(const std::vector<double>& deviations) {
+    const eso::Deviations x{deviations[0], deviations[1], deviations[2], deviations[3], deviations[4]};
 
-void EsoWorkup::onEnterClicked() {
-    if (const std::optional<eso::Deviations> deviations = readDeviations()) showDiagnosis(*deviations);
-}
-
-void EsoWorkup::showDiagnosis(const eso::Deviations& x) {
-    // Step 1: the larger of the distance and near deviations, as its box shows it.
-    const bool nearIsLarger = eso::largerDeviation(x.distance, x.nearGaze) == eso::LargerBox::Near;
-    ui->D1->setText(nearIsLarger ? ui->N->text() : ui->D->text());
-    const double larger = nearIsLarger ? x.nearGaze : x.distance;
+    // Step 1: the larger of the distance and near deviations.
+    const double larger = showLargerDeviation(x.distance, x.nearGaze);
 
     // Step 2: type of esotropia and AC/A class.
     const eso::TypeAnswer type = eso::typeAndAca(x, ui->Option3->isChecked());
@@ -187,10 +105,8 @@ void EsoWorkup::showDiagnosis(const eso::Deviations& x) {
     writeResult(ui->Label19, options.option1);
     writeResult(ui->Label22, options.option2);
 
-    // Step 4: the simulator reads the boxes leniently.
-    moveIrises(this, kIrises, eso::kIrisBase,
-               {leadingNumberOf(ui->UP), leadingNumberOf(ui->D), leadingNumberOf(ui->DN)},
-               IrisShift::TowardsNose);
+    // Step 4: the simulator.
+    moveIrises();
 
     // Step 5: pattern, and the oblique-action answers it allows.
     const eso::PatternAnswer pattern =
@@ -206,12 +122,10 @@ void EsoWorkup::showDiagnosis(const eso::Deviations& x) {
     }
 }
 
-void EsoWorkup::onResetClicked() {
-    for (QLineEdit* box : {ui->D, ui->N, ui->DN, ui->UP, ui->N3}) box->setText(QStringLiteral("0"));
-    for (QLabel* label : {ui->Label1, ui->Label2, ui->Label19, ui->Label22}) label->clear();
+void EsoWorkup::resetRest() {
     ui->Text1->clear();
     ui->Label21->clear();
-    placeIrisesAtBase(this, kIrises, eso::kIrisBase);
+    placeIrisesAtRest();
 }
 
 }  // namespace ocu

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
-#include <optional>
+#include <vector>
 
 #include "shell/plansource.h"
-#include "workups/rules/eso_diagnosis.h"
-#include "workups/rules/eso_handoff.h"
+#include "workups/workupscreen.h"
 
 namespace Ui { class EsoWorkup; }
 
@@ -15,7 +13,7 @@ namespace ocu {
 // The eso work-up: patient, onset, fixation, vision, the deviations in prism
 // dioptres, oblique actions and the surgical options, beside a simulator of
 // the eyes in up, primary and down gaze.
-class EsoWorkup : public QWidget, public PlanSource {
+class EsoWorkup : public WorkupScreen, public PlanSource {
     Q_OBJECT
 public:
     explicit EsoWorkup(QWidget* parent = nullptr);
@@ -26,22 +24,11 @@ public:
     record::Record planRecord() const override;
 
 private:
-    void connectDeviationBoxes();
-    void connectObliqueActions();
-    void connectHelp();
-    void fillAcaCalculator();
-
-    void onEnterClicked();
-    void onResetClicked();
+    void showDiagnosis(const std::vector<double>& deviations) override;
+    // "GoTo Squint Calculator".
+    void handOff(const workup::HandoffInput& input) override;
+    void resetRest() override;
     void onPatternChanged(const QString& pattern);
-    // "GoTo Squint Calculator": the calculator opens already planned.
-    void onHandOffClicked();
-    eso::HandoffInput handoffInput() const;
-
-    // The five deviations as numbers, or nullopt after telling the user
-    // which box does not hold one.
-    std::optional<eso::Deviations> readDeviations();
-    void showDiagnosis(const eso::Deviations& deviations);
 
     std::unique_ptr<Ui::EsoWorkup> ui;
 };

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
-#include <optional>
+#include <vector>
 
 #include "shell/plansource.h"
-#include "workups/rules/exo_diagnosis.h"
-#include "workups/rules/exo_handoff.h"
+#include "workups/workupscreen.h"
 
 namespace Ui { class ExoWorkup; }
 
@@ -16,7 +14,7 @@ namespace ocu {
 // deviations in prism dioptres (with the near ones after an hour of patching
 // one eye), oblique actions and the surgical options, beside a simulator of
 // the eyes in up, primary and down gaze.
-class ExoWorkup : public QWidget, public PlanSource {
+class ExoWorkup : public WorkupScreen, public PlanSource {
     Q_OBJECT
 public:
     explicit ExoWorkup(QWidget* parent = nullptr);
@@ -28,22 +26,14 @@ public:
 
 private:
     void colourResults();
-    void connectDeviationBoxes();
-    void connectObliqueActions();
-    void connectHelp();
-    void fillAcaCalculator();
-
-    void onEnterClicked();
-    void onResetClicked();
-    // "Go To Squint Calculator": the calculator opens already planned.
-    void onHandOffClicked();
-    exo::HandoffInput handoffInput() const;
-
-    // The six deviations as numbers, or nullopt after telling the user
-    // which box does not hold one.
-    std::optional<exo::Deviations> readDeviations();
-    void showDiagnosis(const exo::Deviations& deviations);
+    void showDiagnosis(const std::vector<double>& deviations) override;
     void showPatternConsequences();
+    // "Go To Squint Calculator".
+    void handOff(const workup::HandoffInput& input) override;
+    void resetRest() override;
+    // The near deviation with +3 sph must be a number; above 90 the user is
+    // told, and the calculator is filled all the same.
+    bool readyForAcaCalculator() override;
 
     std::unique_ptr<Ui::ExoWorkup> ui;
 };

@@ -12,6 +12,7 @@
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "support/screentest.h"
+#include "workups/workuptest.h"
 
 using namespace ocutest;
 using ocu::Navigator;
@@ -21,42 +22,10 @@ namespace {
 constexpr double kRestOS = 88.9;
 constexpr double kRestOD = 33.302;
 
-QLineEdit* box(QWidget* s, const char* name) { return control<QLineEdit>(s, name); }
-QPushButton* button(QWidget* s, const char* name) { return control<QPushButton>(s, name); }
-QRadioButton* option(QWidget* s, const char* name) { return control<QRadioButton>(s, name); }
-double leftMm(QWidget* s, const char* name) { return ocu::geometryMm(control<QWidget>(s, name)).left(); }
-QColor drawn(QWidget* widget) { return widget->grab().toImage().pixelColor(widget->width() - 3, widget->height() / 2); }
-
-void typeAndLeave(QWidget* s, const char* name, const QString& value) {
-    typeInto(box(s, name), value);
-    pressTab(box(s, name));
-}
-
-// Picks a dose from the drop-down as a user does, then leaves the box.
-void chooseDose(QWidget* s, const char* name, const QString& item) {
-    auto* combo = control<QComboBox>(s, name);
-    click(combo);
-    const int index = combo->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
-    combo->setCurrentIndex(index);
-    pressTab(combo);
-}
-
-QWidget* workupFromHome() {
-    QWidget* home = openScreen("SBoard");
-    click(button(home, "Command1"));
-    QWidget* eso = Navigator::instance().find("Esotropia");
-    if (eso != nullptr) (void)QTest::qWaitForWindowActive(eso);
-    return eso;
-}
+QWidget* workupFromHome() { return openFromHome("Command1", "Esotropia"); }
 
 void fillPatient(QWidget* eso) {
-    typeAndLeave(eso, "Text2", "Asha Rao");
-    typeAndLeave(eso, "Text3", "6");
-    typeAndLeave(eso, "Text4", "F");
-    typeAndLeave(eso, "Text5", "R-77");
-    typeAndLeave(eso, "Text7", "Dr Mehta");
-    typeAndLeave(eso, "Text11", "City Eye Clinic");
+    fillPatientBlock(eso, {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"});
 }
 
 void enterDeviations(QWidget* eso, const QStringList& values) {
@@ -65,12 +34,7 @@ void enterDeviations(QWidget* eso, const QStringList& values) {
     click(button(eso, "Command2"));
 }
 
-QWidget* handOff(QWidget* eso) {
-    click(button(eso, "Command4"));
-    QWidget* calculator = Navigator::instance().find("Squint");
-    if (calculator != nullptr) (void)QTest::qWaitForWindowActive(calculator);
-    return calculator;
-}
+QWidget* handOff(QWidget* eso) { return handOffBy(eso, "Command4"); }
 
 // A patient's finished work-up handed to the calculator; returns the calculator.
 QWidget* patientHandedOff(QWidget* eso) {

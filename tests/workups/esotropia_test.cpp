@@ -15,6 +15,7 @@
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "support/screentest.h"
+#include "workups/workuptest.h"
 
 using namespace ocutest;
 using ocu::Navigator;
@@ -32,27 +33,6 @@ const QString kCaution = QStringLiteral(
 
 QWidget* openEso() { return openScreen("Esotropia"); }
 
-QLineEdit* box(QWidget* eso, const char* name) { return control<QLineEdit>(eso, name); }
-QString textOf(QWidget* eso, const char* name) {
-    if (auto* label = eso->findChild<QLabel*>(QLatin1String(name))) return label->text();
-    return box(eso, name)->text();
-}
-
-// The background as drawn, in the bottom right corner where no text reaches.
-QColor drawnBackground(QWidget* widget) {
-    return widget->grab().toImage().pixelColor(widget->width() - 2, widget->height() - 2);
-}
-
-// Clicks an option on its round button, where a user clicks it.
-void choose(QRadioButton* option) {
-    QWidget* window = option->window();
-    if (!window->isActiveWindow()) {
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
-    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
-}
-
 // Types the five deviations as a user would, each box left with Tab.
 void enterDeviations(QWidget* eso, const QString& d, const QString& n, const QString& n3,
                      const QString& up, const QString& dn) {
@@ -65,8 +45,6 @@ void enterDeviations(QWidget* eso, const QString& d, const QString& n, const QSt
 }
 
 void pressEnter(QWidget* eso) { click(control<QPushButton>(eso, "Command2")); }
-
-QRectF mm(QWidget* eso, const char* name) { return ocu::geometryMm(control<QWidget>(eso, name)); }
 
 }  // namespace
 

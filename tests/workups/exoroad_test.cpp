@@ -14,6 +14,7 @@
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "support/screentest.h"
+#include "workups/workuptest.h"
 
 using namespace ocutest;
 using ocu::Navigator;
@@ -24,43 +25,10 @@ constexpr double kRestOS = 88.9;
 constexpr double kRestOD = 33.302;
 const QColor kLightCyan(192, 255, 255);
 
-QLineEdit* box(QWidget* s, const char* name) { return control<QLineEdit>(s, name); }
-QPushButton* button(QWidget* s, const char* name) { return control<QPushButton>(s, name); }
-QRadioButton* option(QWidget* s, const char* name) { return control<QRadioButton>(s, name); }
-QLabel* label(QWidget* s, const char* name) { return control<QLabel>(s, name); }
-double leftMm(QWidget* s, const char* name) { return ocu::geometryMm(control<QWidget>(s, name)).left(); }
-QColor drawn(QWidget* widget) { return widget->grab().toImage().pixelColor(widget->width() - 3, widget->height() / 2); }
-
-void typeAndLeave(QWidget* s, const char* name, const QString& value) {
-    typeInto(box(s, name), value);
-    pressTab(box(s, name));
-}
-
-// Picks a dose from the drop-down as a user does, then leaves the box.
-void chooseDose(QWidget* s, const char* name, const QString& item) {
-    auto* combo = control<QComboBox>(s, name);
-    click(combo);
-    const int index = combo->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
-    combo->setCurrentIndex(index);
-    pressTab(combo);
-}
-
-QWidget* workupFromHome() {
-    QWidget* home = openScreen("SBoard");
-    click(button(home, "Command2"));
-    QWidget* exo = Navigator::instance().find("Exotropia");
-    if (exo != nullptr) (void)QTest::qWaitForWindowActive(exo);
-    return exo;
-}
+QWidget* workupFromHome() { return openFromHome("Command2", "Exotropia"); }
 
 void fillPatient(QWidget* exo) {
-    typeAndLeave(exo, "Text2", "Ravi Kumar");
-    typeAndLeave(exo, "Text3", "9");
-    typeAndLeave(exo, "Text4", "M");
-    typeAndLeave(exo, "Text5", "X-12");
-    typeAndLeave(exo, "Text7", "Dr Iyer");
-    typeAndLeave(exo, "Text11", "Lake Eye Hospital");
+    fillPatientBlock(exo, {"Ravi Kumar", "9", "M", "X-12", "Dr Iyer", "Lake Eye Hospital"});
 }
 
 // D, N, UP, DN, N60, N3, then Enter.
@@ -70,12 +38,7 @@ void enterDeviations(QWidget* exo, const QStringList& values) {
     click(button(exo, "Command1"));
 }
 
-QWidget* handOff(QWidget* exo) {
-    click(button(exo, "Command2"));
-    QWidget* calculator = Navigator::instance().find("Squint");
-    if (calculator != nullptr) (void)QTest::qWaitForWindowActive(calculator);
-    return calculator;
-}
+QWidget* handOff(QWidget* exo) { return handOffBy(exo, "Command2"); }
 
 }  // namespace
 

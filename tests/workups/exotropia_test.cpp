@@ -15,6 +15,7 @@
 #include "shell/controls.h"
 #include "shell/navigator.h"
 #include "support/screentest.h"
+#include "workups/workuptest.h"
 
 using namespace ocutest;
 using ocu::Navigator;
@@ -25,27 +26,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kLightCyan(192, 255, 255);
 
 QWidget* openExo() { return openScreen("Exotropia"); }
-
-QLineEdit* box(QWidget* exo, const char* name) { return control<QLineEdit>(exo, name); }
-QString textOf(QWidget* exo, const char* name) {
-    if (auto* label = exo->findChild<QLabel*>(QLatin1String(name))) return label->text();
-    return box(exo, name)->text();
-}
-
-// The background as drawn, in the bottom right corner where no text reaches.
-QColor drawnBackground(QWidget* widget) {
-    return widget->grab().toImage().pixelColor(widget->width() - 2, widget->height() - 2);
-}
-
-// Clicks an option on its round button, where a user clicks it.
-void choose(QRadioButton* option) {
-    QWidget* window = option->window();
-    if (!window->isActiveWindow()) {
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
-    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
-}
 
 // Types the six deviations as a user would, each box left with Tab:
 // D, N, UP, DN, N60, N3.
@@ -59,8 +39,6 @@ void enterDeviations(QWidget* exo, const QStringList& values) {
 }
 
 void pressEnter(QWidget* exo) { click(control<QPushButton>(exo, "Command1")); }
-
-QRectF mm(QWidget* exo, const char* name) { return ocu::geometryMm(control<QWidget>(exo, name)); }
 
 // Which of Normal, Inf Obl OA, Sup Obli OA and Sup+Inf Obl OA are shown, as
 // "NIS+" with "-" for a hidden one.

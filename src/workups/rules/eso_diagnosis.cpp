@@ -1,7 +1,26 @@
 #include "workups/rules/eso_diagnosis.h"
 
+#include "workups/rules/deviations.h"
+
 namespace ocu::eso {
 namespace {
+
+using workup::above;
+using workup::Band;
+using workup::kAnyDeviation;
+using workup::upTo;
+
+// --- AC/A class: the ratio's bands, up from the lowest -------------------------
+
+struct AcaRow {
+    bool (*holds)(double ratio);
+    AcaClass aca;
+};
+constexpr AcaRow kAcaRows[] = {
+    {[](double r) { return r < 3; }, AcaClass::Low},
+    {[](double r) { return r <= 5; }, AcaClass::Normal},
+    {[](double) { return true; }, AcaClass::High},
+};
 
 // --- Step 2: type of esotropia and AC/A class --------------------------------
 
@@ -67,17 +86,6 @@ ResultEntry typeWritten(TypeByRow type, AcaClass aca) {
 
 // --- Step 3: surgical options ----------------------------------------------------
 
-enum class Band { Above10, UpTo10, Any };
-
-bool inBand(Band band, double larger) {
-    switch (band) {
-        case Band::Above10: return larger > 10;
-        case Band::UpTo10: return larger <= 10;
-        case Band::Any: return true;
-    }
-    return false;
-}
-
 struct OptionRow {
     std::string_view type;
     Band larger;
@@ -89,14 +97,14 @@ constexpr ResultEntry cyan(std::string_view text) { return {text, kResultColour}
 constexpr std::optional<ResultEntry> kUnchanged = std::nullopt;
 
 constexpr OptionRow kOptionRows[] = {
-    {kNonAccommodative, Band::Above10, cyan(kBilateralMrRecession), kUnchanged},
-    {kAccommodative, Band::Above10, cyan(kBilateralMrRecession), cyan(kTryBifocals)},
-    {kBasic, Band::Above10, cyan(kBilateralMrRecession), cyan(kLrResectionMrRecession)},
-    {kNonAccommodative, Band::UpTo10, cyan(kNonSurgical), kUnchanged},
-    {kAccommodative, Band::UpTo10, cyan(kNearAddBifocals), cyan("")},
-    {kBasic, Band::UpTo10, cyan(kNonSurgical), kUnchanged},
-    {kInfantile, Band::Any, cyan(kInfantileRecession), ResultEntry{kInfantCaution, kCautionColour}},
-    {kDivergenceInsufficiency, Band::Any, cyan(kMrRecessionLrResection), cyan(kBilateralLrResection)},
+    {kNonAccommodative, above(10), cyan(kBilateralMrRecession), kUnchanged},
+    {kAccommodative, above(10), cyan(kBilateralMrRecession), cyan(kTryBifocals)},
+    {kBasic, above(10), cyan(kBilateralMrRecession), cyan(kLrResectionMrRecession)},
+    {kNonAccommodative, upTo(10), cyan(kNonSurgical), kUnchanged},
+    {kAccommodative, upTo(10), cyan(kNearAddBifocals), cyan("")},
+    {kBasic, upTo(10), cyan(kNonSurgical), kUnchanged},
+    {kInfantile, kAnyDeviation, cyan(kInfantileRecession), ResultEntry{kInfantCaution, kCautionColour}},
+    {kDivergenceInsufficiency, kAnyDeviation, cyan(kMrRecessionLrResection), cyan(kBilateralLrResection)},
 };
 
 // --- Step 5: pattern ---------------------------------------------------------------
@@ -125,16 +133,13 @@ constexpr ShownRow kShownRows[] = {
 
 }  // namespace
 
-LargerBox largerDeviation(double distance, double nearGaze) {
-    return nearGaze > distance ? LargerBox::Near : LargerBox::Distance;
-}
-
 double acaRatio(double nearGaze, double nearPlus3) { return (nearGaze - nearPlus3) / 3; }
 
 AcaClass acaClass(double ratio) {
-    if (ratio < 3) return AcaClass::Low;
-    if (ratio <= 5) return AcaClass::Normal;
-    return AcaClass::High;
+    for (const AcaRow& row : kAcaRows) {
+        if (row.holds(ratio)) return row.aca;
+    }
+    return AcaClass::High;  // not reached: the last row takes any ratio
 }
 
 std::string_view acaText(AcaClass aca) {
@@ -161,7 +166,7 @@ TypeAnswer typeAndAca(const Deviations& deviations, bool onsetBelowOneYear) {
 
 OptionsAnswer surgicalOptions(std::string_view typeShown, double largerDeviation) {
     for (const OptionRow& row : kOptionRows) {
-        if (row.type == typeShown && inBand(row.larger, largerDeviation)) {
+        if (row.type == typeShown && row.larger.holds(largerDeviation)) {
             return {row.option1, row.option2};
         }
     }

@@ -50,9 +50,7 @@ struct Deviations {
     double downGaze;    // DN
 };
 
-// Step 1: which box gives the larger deviation; the distance box when equal.
-enum class LargerBox { Distance, Near };
-LargerBox largerDeviation(double distance, double nearGaze);
+// Step 1 is both work-ups' (workup::largerDeviation).
 
 // --- AC/A -------------------------------------------------------------------
 enum class AcaClass { Low, Normal, High };

@@ -1,7 +1,14 @@
 #include "workups/rules/exo_diagnosis.h"
 
+#include "workups/rules/deviations.h"
+
 namespace ocu::exo {
 namespace {
+
+using workup::above;
+using workup::Band;
+using workup::kAnyDeviation;
+using workup::upTo;
 
 constexpr ResultEntry cyan(std::string_view text) { return {text, kResultColour}; }
 constexpr std::optional<ResultEntry> kUnchanged = std::nullopt;
@@ -103,17 +110,6 @@ constexpr AcaRow kAcaRows[] = {
 
 // --- Step 6: surgical options ------------------------------------------------------
 
-enum class Band { Above12, UpTo12, Any };
-
-bool inBand(Band band, double larger) {
-    switch (band) {
-        case Band::Above12: return larger > 12;
-        case Band::UpTo12: return larger <= 12;
-        case Band::Any: return true;
-    }
-    return false;
-}
-
 struct OptionRow {
     std::string_view type;
     std::optional<std::string_view> acaClass;  // any class when nullopt
@@ -123,14 +119,14 @@ struct OptionRow {
 };
 
 constexpr OptionRow kOptionRows[] = {
-    {kDivergenceExcess, std::nullopt, Band::Any, cyan(kLrRecession), kEmptied},
-    {kConvergenceInsufficiency, std::nullopt, Band::Any, cyan(kMrResection), kEmptied},
-    {kBasic, std::nullopt, Band::Above12, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
-    {kBasic, std::nullopt, Band::UpTo12, cyan(kNonSurgical), kEmptied},
-    {kInfantile, std::nullopt, Band::Any, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
-    {kSimulatedDivergenceExcess, kHighAca, Band::Any, cyan(kMinusLenses), kUnchanged},
-    {kSimulatedDivergenceExcess, kNormalAca, Band::Any, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
-    {kSimulatedDivergenceExcess, kLowAca, Band::Any, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
+    {kDivergenceExcess, std::nullopt, kAnyDeviation, cyan(kLrRecession), kEmptied},
+    {kConvergenceInsufficiency, std::nullopt, kAnyDeviation, cyan(kMrResection), kEmptied},
+    {kBasic, std::nullopt, above(12), cyan(kLrRecession), cyan(kLrRecessionMrResection)},
+    {kBasic, std::nullopt, upTo(12), cyan(kNonSurgical), kEmptied},
+    {kInfantile, std::nullopt, kAnyDeviation, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
+    {kSimulatedDivergenceExcess, kHighAca, kAnyDeviation, cyan(kMinusLenses), kUnchanged},
+    {kSimulatedDivergenceExcess, kNormalAca, kAnyDeviation, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
+    {kSimulatedDivergenceExcess, kLowAca, kAnyDeviation, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
 };
 
 }  // namespace
@@ -169,7 +165,7 @@ OptionsAnswer surgicalOptions(std::string_view typeShown, std::string_view acaSh
     for (const OptionRow& row : kOptionRows) {
         if (row.type != typeShown) continue;
         if (row.acaClass && *row.acaClass != acaShown) continue;
-        if (inBand(row.larger, largerDeviation)) return {row.option1, row.option2};
+        if (row.larger.holds(largerDeviation)) return {row.option1, row.option2};
     }
     return {};
 }

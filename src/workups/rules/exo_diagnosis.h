@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "shell/rules/result.h"
-#include "workups/rules/eso_diagnosis.h"
 #include "workups/rules/simulator.h"
 
 namespace ocu::exo {
@@ -51,8 +50,8 @@ struct Deviations {
     double nearPlus3;        // N3, the same with a +3 spherical add
 };
 
-// Step 1 is the eso work-up's: the larger of D and N, D when they are equal
-// (eso::largerDeviation).
+// Step 1 is both work-ups': the larger of D and N, D when they are equal
+// (workup::largerDeviation).
 
 // Step 2: the type of exo deviation.
 struct TypeAnswer {

@@ -1,107 +1,67 @@
 #include "workups/rules/exo_handoff.h"
 
-#include <string_view>
-
 #include "calculator/rules/controlnames.h"
-#include "shell/rules/numbers.h"
+#include "workups/rules/exo_diagnosis.h"
+#include "workups/rules/handoff_road.h"
 
 namespace ocu::exo {
 namespace {
 
-using handoff::Actions;
-using handoff::Plan;
-using enum handoff::Verb;
+using namespace handoff::tables;
 
-using namespace calc::control;
-
-// Step 1: the eye that does not fix turns out.
-struct NonFixingRow {
-    FixatingEye fixating;
-    const char* select;
-};
-constexpr NonFixingRow kNonFixing[] = {
-    {FixatingEye::OD, kExoOS},
-    {FixatingEye::OS, kExoOD},
-    {FixatingEye::AltOD, kExoOS},
-    {FixatingEye::AltOS, kExoOD},
-};
-
-// Step 2: the oblique action, where there is an A or V pattern.
-struct ObliqueRow {
-    std::string_view pattern;
-    ObliqueAnswer answer;
-    Actions actions;
-};
+// Step 2: the oblique action, where there is an A or V pattern. A normal
+// answer to a V pattern also selects the calculator's V pattern.
+constexpr Actions kNormalForV{oblique::kNormal,
+                              {{Select, kVExoOption}, {Disable, kNoPatternsOption}, {Disable, kAExoOption}}};
 constexpr ObliqueRow kObliqueWithPattern[] = {
-    {kAPattern, ObliqueAnswer::SuperiorOveraction, handoff::oblique::kSuperior},
-    {kAPattern, ObliqueAnswer::Normal, handoff::oblique::kNormal},
-    {kVPattern, ObliqueAnswer::Normal,
-     {handoff::oblique::kNormal, {{Select, kVExoOption}, {Disable, kNoPatternsOption}, {Disable, kAExoOption}}}},
-    {kVPattern, ObliqueAnswer::InferiorOveraction, handoff::oblique::kInferior},
+    {kAPattern, Sup, oblique::kSuperior},
+    {kAPattern, Normal, oblique::kNormal},
+    {kVPattern, Normal, kNormalForV},
+    {kVPattern, Inf, oblique::kInferior},
 };
 
-// Step 3: an A or V pattern without an oblique answer; the message line
+// Step 3: an A or V pattern without one of its answers; the message line
 // keeps its colour.
-struct MissingAnswerRow {
-    std::string_view pattern;
-    const char* message;
-};
+constexpr auto Both = ObliqueAnswer::BothOveractions;
+constexpr auto Unanswered = ObliqueAnswer::None;
 constexpr MissingAnswerRow kMissingAnswer[] = {
-    {kAPattern, "Please Select Oblique muscles Action "},
-    {kVPattern, "Please Select Oblique Muscles Action "},
+    {kAPattern, Unanswered, "Please Select Oblique muscles Action ", Back::Unchanged},
+    {kAPattern, Both, "Please Select Oblique muscles Action ", Back::Unchanged},
+    {kVPattern, Unanswered, "Please Select Oblique Muscles Action ", Back::Unchanged},
+    {kVPattern, Both, "Please Select Oblique Muscles Action ", Back::Unchanged},
 };
 
 // Step 4: a delta pattern is the only pattern the calculator may show.
-constexpr Actions kDelta{{Disable, kNoPatternsOption}, {Deselect, kAEsoOption}, {Disable, kAEsoOption},
-                         {Disable, kVEsoOption}, {Disable, kXOption}, {Disable, kAExoOption},
-                         {Disable, kVExoOption}, {Enable, kDeltaOption}, {Disable, kYOption},
-                         {Select, kDeltaOption}};
-
-// Step 5: the amount procedure for the chosen option, up to 50 PD and above.
-// Procedures not pressed are disabled, never hidden.
-struct ProcedureRow {
-    ChosenOption option;
-    std::string_view text;
-    Actions upTo50;
-    Actions above50;
+constexpr PatternRow kPatterns[] = {
+    {kDeltaPattern, {{Disable, kNoPatternsOption}, {Deselect, kAEsoOption}, {Disable, kAEsoOption},
+                     {Disable, kVEsoOption}, {Disable, kXOption}, {Disable, kAExoOption}, {Disable, kVExoOption},
+                     {Enable, kDeltaOption}, {Disable, kYOption}, {Select, kDeltaOption}}},
 };
+
+// Step 5: the amount procedure for the chosen option. Procedures not
+// pressed are disabled, never hidden.
 constexpr ProcedureRow kProcedures[] = {
-    {ChosenOption::One, kLrRecession,
+    {One, kLrRecession, upTo(50),
      {{Press, kBilateralRecession}, {Enable, kBilateralRecession}, {Disable, kRecessResect},
-      {Disable, kThreeOrFourMuscles}, {Disable, kReplan}, {Disable, kBilateralResection}},
+      {Disable, kThreeOrFourMuscles}, {Disable, kReplan}, {Disable, kBilateralResection}}},
+    {One, kLrRecession, above(50),
      {{Press, kThreeOrFourMuscles}, {Enable, kThreeOrFourMuscles}, {Disable, kBilateralRecession},
       {Disable, kRecessResect}, {Disable, kReplan}, {Disable, kBilateralResection}}},
-    {ChosenOption::One, kMrResection,
+    {One, kMrResection, upTo(50),
      {{Disable, kBilateralRecession}, {Disable, kRecessResect}, {Enable, kBilateralResection},
-      {Press, kBilateralResection}},
+      {Press, kBilateralResection}}},
+    {One, kMrResection, above(50),
      {{Press, kThreeOrFourMuscles}, {Enable, kThreeOrFourMuscles}, {Disable, kBilateralRecession},
       {Disable, kRecessResect}, {Disable, kBilateralResection}, {Disable, kReplan}}},
-    {ChosenOption::Two, kLrRecessionMrResection,
+    {Two, kLrRecessionMrResection, upTo(50),
      {{Press, kRecessResect}, {Enable, kRecessResect}, {Disable, kBilateralRecession},
-      {Disable, kThreeOrFourMuscles}, {Disable, kReplan}, {Disable, kBilateralResection}},
+      {Disable, kThreeOrFourMuscles}, {Disable, kReplan}, {Disable, kBilateralResection}}},
+    {Two, kLrRecessionMrResection, above(50),
      {{Press, kThreeOrFourMuscles}, {Enable, kThreeOrFourMuscles}, {Disable, kBilateralRecession},
       {Disable, kRecessResect}, {Disable, kBilateralResection}, {Disable, kReplan}}},
 };
 
-// Step 6: the work-up's option 1 for a delta pattern.
-constexpr ResultEntry kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
-
-// Step 8: the procedure text. A row without an oblique answer takes any.
-enum class Back { Cyan, Unchanged };
-struct ProcedureTextRow {
-    ChosenOption option;
-    std::string_view text;
-    std::string_view pattern;
-    std::optional<ObliqueAnswer> oblique;
-    const char* procedure;
-    Back back;
-};
-constexpr auto Normal = ObliqueAnswer::Normal;
-constexpr auto Inf = ObliqueAnswer::InferiorOveraction;
-constexpr auto Sup = ObliqueAnswer::SuperiorOveraction;
-constexpr auto One = ChosenOption::One;
-constexpr auto Two = ChosenOption::Two;
-constexpr std::nullopt_t Any = std::nullopt;
+// Step 8: the procedure text.
 constexpr ProcedureTextRow kProcedureTexts[] = {
     {One, kLrRecession, kAPattern, Normal, "B/L Lat.Rectus Recession With 5 mm Down Shift", Back::Cyan},
     {One, kLrRecession, kNoPattern, Any, "B/L Lat.Rectus Recession ", Back::Cyan},
@@ -122,67 +82,21 @@ constexpr ProcedureTextRow kProcedureTexts[] = {
     {One, kMrResection, kNoPattern, Any, "B/L Med.Rectus Resection ", Back::Unchanged},
 };
 
-bool isAOrV(std::string_view pattern) { return pattern == kAPattern || pattern == kVPattern; }
+// Step 6, on the work-up itself: its option 1 for a delta pattern.
+constexpr ResultEntry kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
+
+// Step 1: the eye that does not fix turns out. Step 7: the grade, after
+// the procedure. Last: back to this work-up, Re-Plan kept but disabled.
+constexpr Road kExoRoad{.squintingEye = {kExoOD, kExoOS}, .obliques = kObliqueWithPattern,
+                        .missingAnswers = kMissingAnswer, .patterns = kPatterns, .grade = GradeStep::AfterProcedure,
+                        .procedures = kProcedures, .procedureTexts = kProcedureTexts,
+                        .back = {{Show, kBackToExo}, {Hide, kBackToEso}, {HideWorkup, ""}, {Disable, kReplan}}};
 
 }  // namespace
 
-Handoff handoffPlan(const HandoffInput& input) {
-    Handoff result;
-    Plan& plan = result.plan;
-
-    for (const NonFixingRow& row : kNonFixing) {
-        if (row.fixating == input.fixating) {
-            append(plan, {{Select, row.select}});
-            break;
-        }
-    }
-
-    for (const ObliqueRow& row : kObliqueWithPattern) {
-        if (row.pattern == input.pattern && row.answer == input.oblique) {
-            append(plan, row.actions);
-            break;
-        }
-    }
-
-    const bool answered = input.oblique == Normal || input.oblique == Inf || input.oblique == Sup;
-    if (isAOrV(input.pattern) && !answered) {
-        for (const MissingAnswerRow& row : kMissingAnswer) {
-            if (row.pattern == input.pattern) {
-                plan.push_back({SetText, kMessageLine, row.message});
-                break;
-            }
-        }
-    }
-
-    if (input.pattern == kDeltaPattern) append(plan, kDelta);
-
-    const bool upTo50 = leadingNumber(input.largerDeviation) <= 50;
-    for (const ProcedureRow& row : kProcedures) {
-        if (row.option == input.chosen && row.text == input.chosenText) {
-            append(plan, upTo50 ? row.upTo50 : row.above50);
-            break;
-        }
-    }
-
+Handoff handoffPlan(const workup::HandoffInput& input) {
+    Handoff result{planOf(kExoRoad, input), std::nullopt};
     if (input.pattern == kDeltaPattern) result.workupOption1 = kDeltaOption1;
-
-    // Step 7: the grade of an over-action.
-    if ((input.oblique == Inf || input.oblique == Sup) && input.grade >= 1 && input.grade <= 4) {
-        append(plan, {{Select, kGrades[input.grade - 1]}});
-    }
-
-    for (const ProcedureTextRow& row : kProcedureTexts) {
-        if (row.option == input.chosen && row.text == input.chosenText && row.pattern == input.pattern &&
-            (!row.oblique || *row.oblique == input.oblique)) {
-            plan.push_back({SetText, kProcedureText, row.procedure});
-            if (row.back == Back::Cyan) append(plan, {{SetCyanBack, kProcedureText}});
-            break;
-        }
-    }
-
-    handoff::appendDeviationAndPatient(plan, input.largerDeviation, input.patient);
-    append(plan, {{Press, kEnter}, {Disable, kEnter}, {Press, kPatternsEnter}, {Disable, kPatternsEnter},
-                  {Show, kBackToExo}, {Hide, kBackToEso}, {HideWorkup, ""}, {Disable, kReplan}});
     return result;
 }
 

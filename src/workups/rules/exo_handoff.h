@@ -4,32 +4,12 @@
 // what the hand-off writes back on the work-up itself.
 
 #include <optional>
-#include <string>
 
-#include "workups/rules/eso_handoff.h"
-#include "workups/rules/exo_diagnosis.h"
+#include "shell/rules/result.h"
 #include "workups/rules/handoff_plan.h"
+#include "workups/rules/workup.h"
 
 namespace ocu::exo {
-
-// Read off the work-up the same way as on the eso road.
-using eso::ChosenOption;
-using eso::FixatingEye;
-using eso::Patient;
-
-enum class ObliqueAnswer { None, Normal, InferiorOveraction, SuperiorOveraction, BothOveractions };
-
-// The work-up as the hand-off reads it.
-struct HandoffInput {
-    FixatingEye fixating = FixatingEye::None;
-    std::string pattern;          // the pattern label, exactly as Enter wrote it
-    ObliqueAnswer oblique = ObliqueAnswer::None;
-    int grade = 0;                // 1 to 4, 0 when none is selected
-    ChosenOption chosen = ChosenOption::None;
-    std::string chosenText;       // the text of the chosen option's label
-    std::string largerDeviation;  // the text of the larger-deviation box
-    Patient patient;
-};
 
 struct Handoff {
     // Every step on the calculator, ending with the work-up hidden and
@@ -40,6 +20,7 @@ struct Handoff {
     std::optional<Result> workupOption1;
 };
 
-Handoff handoffPlan(const HandoffInput& input);
+// The pattern is the pattern label's, exactly as Enter wrote it.
+Handoff handoffPlan(const workup::HandoffInput& input);
 
 }  // namespace ocu::exo

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "support/expectedresults.h"
+#include "workups/rules/deviations.h"
 
 namespace ocu::eso {
 namespace {
+
+using workup::largerDeviation;
+using workup::LargerBox;
 
 const std::optional<Result> kUnchanged = std::nullopt;
 Result cyan(std::string_view text) { return {std::string(text), kResultColour}; }

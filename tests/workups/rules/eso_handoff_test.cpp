@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calculator/rules/controlnames.h"
+#include "handoff_input.h"
 #include "plan_lines.h"
 #include "workups/rules/eso_diagnosis.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using namespace calc::control;
 using namespace handoff::plan_lines;
+using namespace workup;
 
 // The part of the plan between the first line starting with any of `from`
 // and the first line at or after it starting with `to` (exclusive).
@@ -34,13 +36,7 @@ bool contains(const std::vector<std::string>& plan, const std::string& line) {
 }
 
 HandoffInput basic() {
-    HandoffInput input;
-    input.fixating = FixatingEye::OD;
-    input.chosen = ChosenOption::One;
-    input.chosenText = kBilateralMrRecession;
-    input.largerDeviation = "30";
-    input.patient = {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"};
-    return input;
+    return odFixingOptionOne(kBilateralMrRecession, {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"});
 }
 
 TEST(EsoHandoff, OdFixatingNoPatternOptionOneUpTo50) {

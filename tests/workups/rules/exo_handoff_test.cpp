@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calculator/rules/controlnames.h"
+#include "handoff_input.h"
 #include "plan_lines.h"
 #include "workups/rules/exo_diagnosis.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using namespace calc::control;
 using namespace handoff::plan_lines;
+using namespace workup;
 
 bool startsWith(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
 
@@ -40,13 +42,7 @@ const std::vector<std::string> kObliqueButtons = {kObliquesNormal, kInferiorOver
                                                   kBothOveractions};
 
 HandoffInput basic() {
-    HandoffInput input;
-    input.fixating = FixatingEye::OD;
-    input.chosen = ChosenOption::One;
-    input.chosenText = kLrRecession;
-    input.largerDeviation = "30";
-    input.patient = {"Ravi Kumar", "9", "M", "X-12", "Dr Iyer", "Lake Eye Hospital"};
-    return input;
+    return odFixingOptionOne(kLrRecession, {"Ravi Kumar", "9", "M", "X-12", "Dr Iyer", "Lake Eye Hospital"});
 }
 
 TEST(ExoHandoff, OdFixatingNoPatternOptionOneUpTo50) {

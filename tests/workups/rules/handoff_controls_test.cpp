@@ -16,6 +16,7 @@
 #include "workups/rules/eso_handoff.h"
 #include "workups/rules/exo_diagnosis.h"
 #include "workups/rules/exo_handoff.h"
+#include "workups/rules/workup.h"
 
 namespace ocu {
 namespace {
@@ -55,9 +56,11 @@ using Visit = std::function<void(const handoff::Plan&)>;
 template <class Input, class Oblique, class Hand>
 void forEveryInput(std::initializer_list<std::string_view> patterns, std::initializer_list<Oblique> obliques,
                    std::initializer_list<std::string_view> options, const Hand& hand) {
-    const eso::FixatingEye eyes[] = {eso::FixatingEye::None, eso::FixatingEye::OD, eso::FixatingEye::OS,
-                                     eso::FixatingEye::AltOD, eso::FixatingEye::AltOS};
-    const eso::ChosenOption chosen[] = {eso::ChosenOption::None, eso::ChosenOption::One, eso::ChosenOption::Two};
+    using workup::ChosenOption;
+    using workup::FixatingEye;
+    const FixatingEye eyes[] = {FixatingEye::None, FixatingEye::OD, FixatingEye::OS, FixatingEye::AltOD,
+                                FixatingEye::AltOS};
+    const ChosenOption chosen[] = {ChosenOption::None, ChosenOption::One, ChosenOption::Two};
     Input input;
     input.patient = {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"};
     for (auto eye : eyes) {
@@ -85,23 +88,23 @@ void forEveryInput(std::initializer_list<std::string_view> patterns, std::initia
 }
 
 void everyEsoPlan(const Visit& visit) {
-    using enum eso::ObliqueAnswer;
-    forEveryInput<eso::HandoffInput>(
+    using enum workup::ObliqueAnswer;
+    forEveryInput<workup::HandoffInput>(
         {eso::kNoPattern, eso::kAPattern, eso::kVPattern, "x"},
         {None, Normal, InferiorOveraction, SuperiorOveraction},
         {eso::kBilateralMrRecession, eso::kInfantileRecession, eso::kLrResectionMrRecession,
          eso::kBilateralLrResection, eso::kMrRecessionLrResection, eso::kNonSurgical},
-        [&](const eso::HandoffInput& input) { visit(eso::handoffPlan(input)); });
+        [&](const workup::HandoffInput& input) { visit(eso::handoffPlan(input)); });
 }
 
 void everyExoPlan(const Visit& visit) {
-    using enum exo::ObliqueAnswer;
-    forEveryInput<exo::HandoffInput>(
+    using enum workup::ObliqueAnswer;
+    forEveryInput<workup::HandoffInput>(
         {exo::kNoPattern, exo::kAPattern, exo::kVPattern, exo::kXPattern, exo::kYPattern, exo::kDeltaPattern},
         {None, Normal, InferiorOveraction, SuperiorOveraction, BothOveractions},
         {exo::kLrRecession, exo::kMrResection, exo::kLrRecessionMrResection, exo::kNonSurgical,
          exo::kDeltaNasalShift},
-        [&](const exo::HandoffInput& input) { visit(exo::handoffPlan(input).plan); });
+        [&](const workup::HandoffInput& input) { visit(exo::handoffPlan(input).plan); });
 }
 
 struct RoadCase {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "workups/rules/deviation_check.h"
+#include "workups/rules/deviations.h"
 #include "workups/rules/eso_diagnosis.h"
 #include "workups/rules/simulator.h"
 
@@ -49,6 +50,26 @@ TEST(DeviationReading, IsTheWholeText) {
     EXPECT_EQ(readDeviation("-5"), -5.0);
     EXPECT_EQ(readDeviation("30mm"), std::nullopt);
     EXPECT_EQ(readDeviation(""), std::nullopt);
+}
+
+// --- Bands of a deviation --------------------------------------------------------
+
+TEST(DeviationBand, AboveItsLimitLeavesTheLimitOut) {
+    EXPECT_TRUE(workup::above(12).holds(12.5));
+    EXPECT_FALSE(workup::above(12).holds(12));
+    EXPECT_FALSE(workup::above(12).holds(-20));
+}
+
+TEST(DeviationBand, UpToItsLimitTakesTheLimitIn) {
+    EXPECT_TRUE(workup::upTo(50).holds(50));
+    EXPECT_TRUE(workup::upTo(50).holds(-50));
+    EXPECT_FALSE(workup::upTo(50).holds(50.5));
+}
+
+TEST(DeviationBand, AnyTakesEveryDeviation) {
+    EXPECT_TRUE(workup::kAnyDeviation.holds(0));
+    EXPECT_TRUE(workup::kAnyDeviation.holds(-90));
+    EXPECT_TRUE(workup::kAnyDeviation.holds(1e9));
 }
 
 // --- Simulator -----------------------------------------------------------------

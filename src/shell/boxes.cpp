@@ -55,7 +55,9 @@ void returnPresses(QLineEdit* box, QPushButton* button) {
     QObject::connect(box, &QLineEdit::returnPressed, button, [box, button] {
         if (!button->isVisible() || !button->isEnabled()) return;
         button->setFocus(Qt::OtherFocusReason);
-        if (box->hasFocus()) return;
+        // A refusal puts the focus back into the box, perhaps while its window
+        // is still inactive behind the message just closed.
+        if (box->window()->focusWidget() == box) return;
         button->click();
     });
 }

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "calculator/rules/controlnames.h"
+#include "shell/boxes.h"
 #include "shell/controls.h"
 #include "shell/eyecolumns.h"
 #include "shell/navigator.h"
@@ -70,7 +71,13 @@ void WorkupScreen::setUpBody() {
 }
 
 void WorkupScreen::connectDeviationBoxes() {
-    for (const DeviationBox& box : design_.deviationBoxes) watchDeviationBox(control<QLineEdit>(box.name), specOf(box));
+    auto* enter = control<QPushButton>(design_.enter);
+    for (const DeviationBox& box : design_.deviationBoxes) {
+        auto* deviation = control<QLineEdit>(box.name);
+        watchDeviationBox(deviation, specOf(box));
+        // "Please press enter after filling deviations": Return does so.
+        returnPresses(deviation, enter);
+    }
 }
 
 void WorkupScreen::connectObliqueActions() {

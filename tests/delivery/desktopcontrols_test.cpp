@@ -85,6 +85,61 @@ private slots:
         QVERIFY(control<QPushButton>(avp, "Command1")->hasFocus());
     }
 
+    // On the work-ups Return in a deviation box does what leaving it and
+    // clicking "Enter" does.
+    void returnInAWorkupIsEnter_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QString>("enter");
+        QTest::newRow("eso") << "Esotropia" << QStringList{"D", "N", "N3", "UP", "DN"}
+                             << QStringList{"35", "30", "20", "35", "35"}
+                             << QStringList{"Label1", "Label2", "Label19", "Label22", "D1"} << "Command2";
+        QTest::newRow("exo") << "Exotropia" << QStringList{"D", "N", "UP", "DN", "N60", "N3"}
+                             << QStringList{"30", "20", "30", "30", "25", "20"}
+                             << QStringList{"Label9", "Label24", "Label10", "D1"} << "Command1";
+    }
+    void returnInAWorkupIsEnter() {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, results);
+        QFETCH(QString, enter);
+        MessageAnswerer answerer;
+        QStringList byClick;
+        QStringList byReturn;
+        for (QStringList* outcome : {&byClick, &byReturn}) {
+            closeAllScreens();
+            QWidget* window = openScreen(qPrintable(screen));
+            for (qsizetype i = 0; i < boxes.size(); ++i) retype(control<QLineEdit>(window, qPrintable(boxes[i])), values[i]);
+            auto* last = control<QLineEdit>(window, qPrintable(boxes.last()));
+            if (outcome == &byClick) {
+                pressTab(last);
+                click(control<QPushButton>(window, qPrintable(enter)));
+            } else {
+                QTest::keyClick(last, Qt::Key_Return);
+            }
+            for (const QString& name : results) *outcome << shownText(window, name);
+        }
+        QVERIFY(!byClick.join(QString()).isEmpty());
+        QCOMPARE(byReturn, byClick);
+        QVERIFY(answerer.texts().isEmpty());
+    }
+
+    // A refused value stops at its message: Enter is not pressed.
+    void returnInARefusedWorkupBoxStopsAtItsMessage() {
+        MessageAnswerer answerer;
+        QWidget* eso = openScreen("Esotropia");
+        auto* distance = control<QLineEdit>(eso, "D");
+        retype(distance, "95");
+        QTest::keyClick(distance, Qt::Key_Return);
+        QCOMPARE(answerer.texts(), QStringList{" Please enter 0 to 90 for distance deviations "});
+        QVERIFY(shownText(eso, "Label2").isEmpty());
+        QVERIFY(shownText(eso, "D1") == QStringLiteral("0"));
+        QCOMPARE(eso->focusWidget(), distance);
+    }
+
     void aLongRatioShowsItsBeginning() {
         QWidget* aca = openScreen("ACA");
         click(control<QRadioButton>(aca, "Option1"));

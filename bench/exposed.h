@@ -1,6 +1,6 @@
 #pragma once
-// Waits until a window is on screen, the moment a user could see it, and
-// tells the measuring script when that was.
+// Waits until a window is on screen and painted, the moment a user could see
+// it, and tells the measuring script when that was.
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -12,6 +12,13 @@ inline void waitUntilExposed(QWidget* window) {
     while (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
     }
+}
+
+// The window paints while its exposure is handled; what it asked to repaint
+// meanwhile is painted by the next turn of the event loop.
+inline void waitUntilPainted(QWidget* window) {
+    waitUntilExposed(window);
+    QCoreApplication::processEvents();
 }
 
 // The monotonic clock in seconds, the clock the script read just before it

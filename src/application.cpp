@@ -1,9 +1,9 @@
 #include "application.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "shell/navigator.h"
+#include "shell/windowicon.h"
 #include "screenregistry.h"
 
 namespace ocu {
@@ -11,7 +11,7 @@ namespace ocu {
 QWidget* startRun(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Ocuvance"));
     QApplication::setOrganizationDomain(QStringLiteral("ocuvance.example"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/logo.svg")));
+    QApplication::setWindowIcon(windowIcon());
     registerAllScreens();
     QObject::connect(&Navigator::instance(), &Navigator::runEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -132,10 +132,10 @@ double click(QWidget* target) { return click(target, centreOf(target)); }
 
 void fillEsoWorkup() {
     QWidget* eso = shown("Esotropia");
-    const char* boxes[][2] = {{"Text2", "Asha Rao"}, {"Text3", "6"}, {"Text4", "F"},
-                              {"Text5", "R-77"},     {"Text7", "Dr Mehta"},
-                              {"Text11", "City Eye Clinic"},
-                              {"D", "35"}, {"N", "35"}, {"N3", "20"}, {"UP", "30"}, {"DN", "35"}};
+    const char* boxes[][2] = {{"Text2", "Asha Rao"}, {"Text3", "6"},        {"Text4", "F"},
+                              {"Text5", "R-77"},     {"Text7", "Dr Mehta"}, {"Text11", "City Eye Clinic"},
+                              {"D", "35"},           {"N", "35"},           {"N3", "20"},
+                              {"UP", "30"},          {"DN", "35"}};
     for (const auto& [name, text] : boxes) control<QLineEdit>("Esotropia", name)->setText(QLatin1String(text));
     for (const char* option : {"Option4", "Option1"}) ocu::select(control<QRadioButton>("Esotropia", option));
     click(control<QPushButton>("Esotropia", "Command2"));
@@ -145,10 +145,18 @@ void fillEsoWorkup() {
 
 void fillExoWorkup() {
     QWidget* exo = shown("Exotropia");
-    const char* boxes[][2] = {{"Text2", "Ravi Kumar"}, {"Text3", "9"}, {"Text4", "M"},
-                              {"Text5", "X-12"},       {"Text7", "Dr Iyer"},
+    const char* boxes[][2] = {{"Text2", "Ravi Kumar"},
+                              {"Text3", "9"},
+                              {"Text4", "M"},
+                              {"Text5", "X-12"},
+                              {"Text7", "Dr Iyer"},
                               {"Text11", "Lake Eye Hospital"},
-                              {"D", "30"}, {"N", "28"}, {"UP", "40"}, {"DN", "10"}, {"N60", "30"}, {"N3", "39"}};
+                              {"D", "30"},
+                              {"N", "28"},
+                              {"UP", "40"},
+                              {"DN", "10"},
+                              {"N60", "30"},
+                              {"N3", "39"}};
     for (const auto& [name, text] : boxes) control<QLineEdit>("Exotropia", name)->setText(QLatin1String(text));
     ocu::select(control<QRadioButton>("Exotropia", "Option5"));
     click(control<QPushButton>("Exotropia", "Command1"));
@@ -185,12 +193,11 @@ void goToCalculator(const char* workup, const char* button, void (*fill)(), cons
     samples.reserve(std::size_t(clicks()));
     for (int i = 0; i < clicks(); ++i) {
         shown(workup);
-        samples.push_back(click(control<QPushButton>(workup, button), centreOf(control<QWidget>(workup, button)),
-                                 [] {
-                                     QWidget* calculator = screens().find(QStringLiteral("Squint"));
-                                     if (calculator == nullptr) qFatal("the calculator did not open");
-                                     waitUntilPainted(calculator);
-                                 }));
+        samples.push_back(click(control<QPushButton>(workup, button), centreOf(control<QWidget>(workup, button)), [] {
+            QWidget* calculator = screens().find(QStringLiteral("Squint"));
+            if (calculator == nullptr) qFatal("the calculator did not open");
+            waitUntilPainted(calculator);
+        }));
         screens().close(QStringLiteral("Squint"));
         flushDeletes();
     }
@@ -287,8 +294,10 @@ int main(int argc, char* argv[]) {
     NoMessages noMessages;
     PaintCounter paints;
     counter = &paints;
-    goToCalculator("Esotropia", "Command4", fillEsoWorkup, "click \"GoTo Squint Calculator\" on `Esotropia` (opens `Squint`)");
-    goToCalculator("Exotropia", "Command2", fillExoWorkup, "click \"GoTo Squint Calculator\" on `Exotropia` (opens `Squint`)");
+    goToCalculator("Esotropia", "Command4", fillEsoWorkup,
+                   "click \"GoTo Squint Calculator\" on `Esotropia` (opens `Squint`)");
+    goToCalculator("Exotropia", "Command2", fillExoWorkup,
+                   "click \"GoTo Squint Calculator\" on `Exotropia` (opens `Squint`)");
     enter("Esotropia", "Command2", fillEsoWorkup, "click \"Enter\" on `Esotropia`");
     enter("Exotropia", "Command1", fillExoWorkup, "click \"Enter\" on `Exotropia`");
     checkResults("click \"Press To Check Results\" on `Squint`");

@@ -40,13 +40,20 @@ QString textOf(const QWidget* control) {
 
 void setText(QWidget* control, const QString& text) {
     if (textOf(control) == text) return;
-    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
-    else if (auto* box = qobject_cast<QLineEdit*>(control)) box->setText(text);
-    else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) box->setPlainText(text);
-    else if (auto* box = qobject_cast<QTextEdit*>(control)) box->setPlainText(text);
-    else if (auto* frame = qobject_cast<QGroupBox*>(control)) frame->setTitle(text);
-    else if (auto* box = qobject_cast<QComboBox*>(control); box != nullptr && box->isEditable()) box->setEditText(text);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+    else if (auto* box = qobject_cast<QLineEdit*>(control))
+        box->setText(text);
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(control))
+        box->setPlainText(text);
+    else if (auto* box = qobject_cast<QTextEdit*>(control))
+        box->setPlainText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(control))
+        frame->setTitle(text);
+    else if (auto* box = qobject_cast<QComboBox*>(control); box != nullptr && box->isEditable())
+        box->setEditText(text);
 }
 
 QStringList itemsOf(const QComboBox* box) {

@@ -41,11 +41,11 @@ std::unique_ptr<QWidget> makeWindow(int number, QSize size) {
     heading->setFont(bold);
     column->addWidget(heading);
 
-    auto* paragraph = new QLabel(
-        QStringLiteral("A paragraph of ordinary text, long enough to be wrapped over a few lines of the "
-                       "window: it is laid out in the application's font as any window's text is, word "
-                       "by word, and drawn with the glyphs that font gives."),
-        window.get());
+    auto* paragraph =
+        new QLabel(QStringLiteral("A paragraph of ordinary text, long enough to be wrapped over a few lines of the "
+                                  "window: it is laid out in the application's font as any window's text is, word "
+                                  "by word, and drawn with the glyphs that font gives."),
+                   window.get());
     paragraph->setWordWrap(true);
     column->addWidget(paragraph, 1);
 

@@ -92,6 +92,7 @@ struct Screen {
     QWidget* (*form)();
     void (*prepare)() = nullptr;  // makes the screen the button is on ready, instead of only opening it
 };
+// clang-format off
 const Screen kScreens[] = {
     {"Form_PD", nullptr, nullptr, bareForm<Ui::Welcome>},
     {"Terms", "Form_PD", "Command1", bareForm<Ui::Terms>},
@@ -117,6 +118,7 @@ const Screen kScreens[] = {
     {"DRS", "Brown", "Command6", bareForm<Ui::DRS>},
     {"Squint", "Esotropia", "Command4", bareForm<Ui::Squint>, finishEsoWorkup},
 };
+// clang-format on
 constexpr int kScreenCount = int(std::size(kScreens));
 
 void flushDeletes() {
@@ -144,10 +146,10 @@ T* control(const char* screen, const char* name) {
 // oblique answer and the first surgical option, as the road test fills it.
 void finishEsoWorkup() {
     waitUntilPainted(screens().open(QStringLiteral("Esotropia")));
-    const char* boxes[][2] = {{"Text2", "Asha Rao"}, {"Text3", "6"}, {"Text4", "F"},
-                              {"Text5", "R-77"},     {"Text7", "Dr Mehta"},
-                              {"Text11", "City Eye Clinic"},
-                              {"D", "35"}, {"N", "35"}, {"N3", "20"}, {"UP", "30"}, {"DN", "35"}};
+    const char* boxes[][2] = {{"Text2", "Asha Rao"}, {"Text3", "6"},        {"Text4", "F"},
+                              {"Text5", "R-77"},     {"Text7", "Dr Mehta"}, {"Text11", "City Eye Clinic"},
+                              {"D", "35"},           {"N", "35"},           {"N3", "20"},
+                              {"UP", "30"},          {"DN", "35"}};
     for (const auto& [name, text] : boxes) control<QLineEdit>("Esotropia", name)->setText(QLatin1String(text));
     for (const char* option : {"Option4", "Option1"}) ocu::select(control<QRadioButton>("Esotropia", option));
     ocu::press(control<QPushButton>("Esotropia", "Command2"));
@@ -291,17 +293,17 @@ int main(int argc, char* argv[]) {
         const double ours = bench::median(ocuvance[i]);
         ratios.push_back(ours / base);
         if (ratios[i] > ratios[worst]) worst = i;
-        bench::row(std::string("open `") + kScreens[i].name + "`", "its form by setupUi", bench::ms(base),
-                   "Ocuvance", bench::ms(ours), bench::ratio(ratios[i], ratios[i] <= kOpenRatio));
+        bench::row(std::string("open `") + kScreens[i].name + "`", "its form by setupUi", bench::ms(base), "Ocuvance",
+                   bench::ms(ours), bench::ratio(ratios[i], ratios[i] <= kOpenRatio));
     }
     const double mean = bench::geometricMean(ratios);
     bench::row("open, geometric mean of the 23 ratios", "", "", "", "", bench::ratio(mean, mean <= kMeanRatio));
     bench::row(std::string("open, worst ratio (`") + kScreens[worst].name + "`)", "", "", "", "",
                bench::ratio(ratios[worst], ratios[worst] <= kOpenRatio));
     const int printers = int(QPrinterInfo::availablePrinterNames().size());
-    bench::row("asking CUPS for the printers (each open of `Print_01`; queues installed: " +
-                   std::to_string(printers) + ")",
-               "", "", "Qt's CUPS query", bench::ms(bench::median(printerQueries)), "measured only");
+    bench::row(
+        "asking CUPS for the printers (each open of `Print_01`; queues installed: " + std::to_string(printers) + ")",
+        "", "", "Qt's CUPS query", bench::ms(bench::median(printerQueries)), "measured only");
     bench::row("the dose drop-downs' eight completers (each open of `Squint`)", "", "", "made and dropped",
                bench::ms(bench::median(completers)), "measured only");
     return 0;

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <cstring>
 
-#include "exposed.h"
 #include "application.h"
+#include "exposed.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
 

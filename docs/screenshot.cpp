@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "screenregistry.h"
 #include "shell/controls.h"
 #include "shell/navigator.h"
-#include "screenregistry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
+#include "screenregistry.h"
 #include "shell/navigator.h"
 #include "shell/windowicon.h"
-#include "screenregistry.h"
 
 namespace ocu {
 
@@ -13,8 +13,7 @@ QWidget* startRun(QApplication& app) {
     QApplication::setOrganizationDomain(QStringLiteral("ocuvance.example"));
     QApplication::setWindowIcon(windowIcon());
     registerAllScreens();
-    QObject::connect(&Navigator::instance(), &Navigator::runEnded, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&Navigator::instance(), &Navigator::runEnded, &app, &QApplication::quit, Qt::QueuedConnection);
     return Navigator::instance().open(QStringLiteral("Form_PD"));
 }
 

@@ -32,11 +32,13 @@ namespace {
 
 const QColor kProcedureText(0, 0, 128);
 
+// clang-format off
 constexpr std::array<DoseBox, calc::kDoseBoxCount> kAllBoxes = {
     DoseBox::LRrec_R, DoseBox::LRrec_L, DoseBox::MRres_R, DoseBox::MRres_L,
     DoseBox::LRres_R, DoseBox::LRres_L, DoseBox::MRrec_R, DoseBox::MRrec_L};
 
 }  // namespace
+// clang-format on
 
 Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squint>()) {
     ui->setupUi(this);
@@ -69,12 +71,14 @@ Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squin
     ui->Text9->setPalette(procedureText);
 
     connectDoseBoxes();
+    // clang-format off
     const std::array<std::pair<QPushButton*, Procedure>, 4> procedures = {{
         {ui->Command1, Procedure::BilateralRecession},
         {ui->Command2, Procedure::RecessResect},
         {ui->Command3, Procedure::ThreeOrFourMuscles},
         {ui->Command13, Procedure::BilateralResection},
     }};
+    // clang-format on
     for (const auto& [button, procedure] : procedures) {
         connect(button, &QPushButton::clicked, this, [this, p = procedure] { onProcedureClicked(p); });
     }
@@ -88,15 +92,16 @@ Squint::Squint(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Squin
         connect(cell, &QLineEdit::textChanged, this, &Squint::showPlanSummary);
     }
 
+    // clang-format off
     const std::array<std::pair<QRadioButton*, calc::ObliqueAction>, 4> actions = {{
         {ui->Option4, calc::ObliqueAction::Normal},
         {ui->Option5, calc::ObliqueAction::InfOA},
         {ui->Option6, calc::ObliqueAction::SupOA},
         {ui->Option7, calc::ObliqueAction::InfAndSupOA},
     }};
+    // clang-format on
     for (const auto& [option, action] : actions) {
-        connect(option, &QRadioButton::clicked, this,
-                [this, o = option, a = action] { onObliqueActionClicked(o, a); });
+        connect(option, &QRadioButton::clicked, this, [this, o = option, a = action] { onObliqueActionClicked(o, a); });
     }
     connect(ui->Command9, &QPushButton::clicked, this, &Squint::onObliqueEnterClicked);
 
@@ -116,59 +121,61 @@ Squint::~Squint() = default;
 
 QComboBox* Squint::doseBox(DoseBox box) const {
     switch (box) {
-        case DoseBox::LRrec_R: return ui->cmbLRrec_R;
-        case DoseBox::LRrec_L: return ui->cmbLRrec_L;
-        case DoseBox::MRres_R: return ui->cmbMRres_R;
-        case DoseBox::MRres_L: return ui->cmbMRres_L;
-        case DoseBox::LRres_R: return ui->cmbLRres_R;
-        case DoseBox::LRres_L: return ui->cmbLRres_L;
-        case DoseBox::MRrec_R: return ui->cmbMRrec_R;
-        case DoseBox::MRrec_L: return ui->cmbMRrec_L;
+    case DoseBox::LRrec_R: return ui->cmbLRrec_R;
+    case DoseBox::LRrec_L: return ui->cmbLRrec_L;
+    case DoseBox::MRres_R: return ui->cmbMRres_R;
+    case DoseBox::MRres_L: return ui->cmbMRres_L;
+    case DoseBox::LRres_R: return ui->cmbLRres_R;
+    case DoseBox::LRres_L: return ui->cmbLRres_L;
+    case DoseBox::MRrec_R: return ui->cmbMRrec_R;
+    case DoseBox::MRrec_L: return ui->cmbMRrec_L;
     }
     return nullptr;
 }
 
 QLineEdit* Squint::cell(DoseBox box) const {
     switch (box) {
-        case DoseBox::LRrec_R: return ui->C3;
-        case DoseBox::LRrec_L: return ui->C4;
-        case DoseBox::MRres_R: return ui->C5;
-        case DoseBox::MRres_L: return ui->C6;
-        case DoseBox::LRres_R: return ui->C7;
-        case DoseBox::LRres_L: return ui->C8;
-        case DoseBox::MRrec_R: return ui->C9;
-        case DoseBox::MRrec_L: return ui->C10;
+    case DoseBox::LRrec_R: return ui->C3;
+    case DoseBox::LRrec_L: return ui->C4;
+    case DoseBox::MRres_R: return ui->C5;
+    case DoseBox::MRres_L: return ui->C6;
+    case DoseBox::LRres_R: return ui->C7;
+    case DoseBox::LRres_L: return ui->C8;
+    case DoseBox::MRrec_R: return ui->C9;
+    case DoseBox::MRrec_L: return ui->C10;
     }
     return nullptr;
 }
 
 QPushButton* Squint::procedureButton(Procedure procedure) const {
     switch (procedure) {
-        case Procedure::BilateralRecession: return ui->Command1;
-        case Procedure::RecessResect: return ui->Command2;
-        case Procedure::ThreeOrFourMuscles: return ui->Command3;
-        case Procedure::BilateralResection: return ui->Command13;
+    case Procedure::BilateralRecession: return ui->Command1;
+    case Procedure::RecessResect: return ui->Command2;
+    case Procedure::ThreeOrFourMuscles: return ui->Command3;
+    case Procedure::BilateralResection: return ui->Command13;
     }
     return nullptr;
 }
 
 QRadioButton* Squint::patternOption(calc::Pattern pattern) const {
     switch (pattern) {
-        case calc::Pattern::NoPatterns: return ui->Option1;
-        case calc::Pattern::AEso: return ui->Option2;
-        case calc::Pattern::VEso: return ui->Option3;
-        case calc::Pattern::Delta: return ui->Option9;
-        case calc::Pattern::AExo: return ui->Option10;
-        case calc::Pattern::VExo: return ui->Option11;
-        case calc::Pattern::X: return ui->Option8;
-        case calc::Pattern::Y: return ui->Option12;
+    case calc::Pattern::NoPatterns: return ui->Option1;
+    case calc::Pattern::AEso: return ui->Option2;
+    case calc::Pattern::VEso: return ui->Option3;
+    case calc::Pattern::Delta: return ui->Option9;
+    case calc::Pattern::AExo: return ui->Option10;
+    case calc::Pattern::VExo: return ui->Option11;
+    case calc::Pattern::X: return ui->Option8;
+    case calc::Pattern::Y: return ui->Option12;
     }
     return nullptr;
 }
 
 std::optional<calc::Side> Squint::selectedSide() const {
-    return calc::firstSelected({.esoOD = ui->ESO_OD->isChecked(), .esoOS = ui->ESO_OS->isChecked(),
-                                .exoOD = ui->EXO_OD->isChecked(), .exoOS = ui->EXO_OS->isChecked()});
+    return calc::firstSelected({.esoOD = ui->ESO_OD->isChecked(),
+                                .esoOS = ui->ESO_OS->isChecked(),
+                                .exoOD = ui->EXO_OD->isChecked(),
+                                .exoOS = ui->EXO_OS->isChecked()});
 }
 
 std::optional<calc::ObliqueAction> Squint::selectedObliqueAction() const {
@@ -237,24 +244,20 @@ void Squint::onDeviationChanged() {
     const auto band = calc::deviationBand(leadingNumberOf(ui->Text1));
     if (!band) return;
     switch (*band) {
-        case calc::Band::ManageConservatively:
-            showMessage(this, QString::fromLatin1(calc::kManageConservatively));
-            break;
-        case calc::Band::UpToFifty:
-            ui->Command3->hide();
-            ui->Command2->show();
-            ui->Command1->show();
-            ui->Command13->show();
-            break;
-        case calc::Band::AboveFifty:
-            ui->Command3->show();
-            ui->Command2->hide();
-            ui->Command1->hide();
-            ui->Command13->hide();
-            break;
-        case calc::Band::OutOfRange:
-            showMessage(this, QString::fromLatin1(calc::kOutOfRange));
-            break;
+    case calc::Band::ManageConservatively: showMessage(this, QString::fromLatin1(calc::kManageConservatively)); break;
+    case calc::Band::UpToFifty:
+        ui->Command3->hide();
+        ui->Command2->show();
+        ui->Command1->show();
+        ui->Command13->show();
+        break;
+    case calc::Band::AboveFifty:
+        ui->Command3->show();
+        ui->Command2->hide();
+        ui->Command1->hide();
+        ui->Command13->hide();
+        break;
+    case calc::Band::OutOfRange: showMessage(this, QString::fromLatin1(calc::kOutOfRange)); break;
     }
 }
 

@@ -14,7 +14,9 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace Ui { class Squint; }
+namespace Ui {
+class Squint;
+}
 
 namespace ocu {
 

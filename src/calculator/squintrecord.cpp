@@ -24,9 +24,9 @@ std::string entered(const QLineEdit* box, const char* caption) {
 
 record::Record Squint::planRecord() const {
     record::Record r;
-    r.patient = {entered(ui->Text3, "Patient's name"), entered(ui->Text2, "Age"),
-                 entered(ui->Text6, "Sex"),            entered(ui->Text7, "Reg N0"),
-                 entered(ui->Text8, "Consultant"),     entered(ui->Text10, "Hospital")};
+    r.patient = {
+        entered(ui->Text3, "Patient's name"), entered(ui->Text2, "Age"),        entered(ui->Text6, "Sex"),
+        entered(ui->Text7, "Reg N0"),         entered(ui->Text8, "Consultant"), entered(ui->Text10, "Hospital")};
     r.dateTime = ui->Text4->text().toStdString();
 
     const Navigator& screens = Navigator::instance();
@@ -55,8 +55,8 @@ void Squint::showPlanSummary() {
     box->setPlainText(planSummaryLines(planRecord()).join(QLatin1Char('\n')));
     // The box is small and the plan is what is being worked on: it shows
     // from the plan's first line, the patient and work-up above it.
-    QTextCursor plan = box->document()->find(QString::fromUtf8(record::kPlanHeading.data(),
-                                                                 static_cast<qsizetype>(record::kPlanHeading.size())));
+    QTextCursor plan = box->document()->find(
+        QString::fromUtf8(record::kPlanHeading.data(), static_cast<qsizetype>(record::kPlanHeading.size())));
     if (plan.isNull()) return;
     plan.movePosition(QTextCursor::StartOfBlock);
     box->moveCursor(QTextCursor::End);

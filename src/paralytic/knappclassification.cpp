@@ -24,8 +24,13 @@ KnappClassification::~KnappClassification() = default;
 
 void KnappClassification::onEnterClicked() {
     const Side side = answerOf<Side>({{ui->OptionR, Side::Right}, {ui->OptionL, Side::Left}});
-    const int knappClass = answerOf<int>({{ui->class1, 1}, {ui->class2, 2}, {ui->class3, 3}, {ui->class4, 4},
-                                          {ui->class5, 5}, {ui->class6, 6}, {ui->class7, 7}});
+    const int knappClass = answerOf<int>({{ui->class1, 1},
+                                          {ui->class2, 2},
+                                          {ui->class3, 3},
+                                          {ui->class4, 4},
+                                          {ui->class5, 5},
+                                          {ui->class6, 6},
+                                          {ui->class7, 7}});
     writeResult(ui->Label2, knappGaze(side, knappClass));
 }
 

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class KnappClassification; }
+namespace Ui {
+class KnappClassification;
+}
 
 namespace ocu {
 

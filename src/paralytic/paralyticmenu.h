@@ -5,7 +5,9 @@
 
 class QPushButton;
 
-namespace Ui { class ParalyticMenu; }
+namespace Ui {
+class ParalyticMenu;
+}
 
 namespace ocu {
 

@@ -10,8 +10,7 @@ namespace ocu {
 
 using namespace paralytic;
 
-ParalyticWorkup::ParalyticWorkup(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::ParalyticWorkup>()) {
+ParalyticWorkup::ParalyticWorkup(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ParalyticWorkup>()) {
     ui->setupUi(this);
     frameScreen(this, {.caption = QStringLiteral("Ocuvance"), .title = QStringLiteral("Paralytic Squints Workup")});
     const QColor opening = palette().color(QPalette::HighlightedText);
@@ -53,15 +52,13 @@ void showDiagnosis(QLabel* diagnosis, QLabel* differential, const std::optional<
 
 void ParalyticWorkup::onEnterClicked() {
     WorkupFindings f;
-    f.right = {duction(ui->Option1, ui->Option2), duction(ui->Option3, ui->Option4),
-               duction(ui->Option5, ui->Option6), duction(ui->Option7, ui->Option8),
-               ptosis(ui->Option9, ui->Option10)};
+    f.right = {duction(ui->Option1, ui->Option2), duction(ui->Option3, ui->Option4), duction(ui->Option5, ui->Option6),
+               duction(ui->Option7, ui->Option8), ptosis(ui->Option9, ui->Option10)};
     f.left = {duction(ui->Option11, ui->Option12), duction(ui->Option13, ui->Option14),
               duction(ui->Option15, ui->Option16), duction(ui->Option17, ui->Option18),
               ptosis(ui->Option19, ui->Option20)};
-    f.gazes = {yesNo(ui->Option27, ui->Option23), yesNo(ui->Option29, ui->Option26),
-               yesNo(ui->Option24, ui->Option28), yesNo(ui->Option22, ui->Option25),
-               yesNo(ui->Option21, ui->Option30)};
+    f.gazes = {yesNo(ui->Option27, ui->Option23), yesNo(ui->Option29, ui->Option26), yesNo(ui->Option24, ui->Option28),
+               yesNo(ui->Option22, ui->Option25), yesNo(ui->Option21, ui->Option30)};
     showDiagnosis(ui->Label1, ui->Label3, rightEyeDiagnosis(f));
     showDiagnosis(ui->Label2, ui->Label4, leftEyeDiagnosis(f));
     showDiagnosis(ui->Label5, ui->Label6, supranuclearDiagnosis(f));

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class ParalyticWorkup; }
+namespace Ui {
+class ParalyticWorkup;
+}
 
 namespace ocu {
 

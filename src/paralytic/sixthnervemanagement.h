@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class SixthNerveManagement; }
+namespace Ui {
+class SixthNerveManagement;
+}
 
 namespace ocu {
 

@@ -48,8 +48,13 @@ void SuperiorObliqueManagement::onResetClicked() {
 void SuperiorObliqueManagement::onKnappEnterClicked() {
     const KnappFindings findings{
         answerOf<Side>({{ui->OptionR, Side::Right}, {ui->OptionL, Side::Left}}),
-        answerOf<int>({{ui->class1, 1}, {ui->class2, 2}, {ui->class3, 3}, {ui->class4, 4},
-                       {ui->class5, 5}, {ui->class6, 6}, {ui->class7, 7}}),
+        answerOf<int>({{ui->class1, 1},
+                       {ui->class2, 2},
+                       {ui->class3, 3},
+                       {ui->class4, 4},
+                       {ui->class5, 5},
+                       {ui->class6, 6},
+                       {ui->class7, 7}}),
         answerOf<KnappHypertropia>(
             {{ui->Option10, KnappHypertropia::LessThan25}, {ui->Option11, KnappHypertropia::MoreThan25}}),
     };

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class SuperiorObliqueManagement; }
+namespace Ui {
+class SuperiorObliqueManagement;
+}
 
 namespace ocu {
 

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class ThirdNerveManagement; }
+namespace Ui {
+class ThirdNerveManagement;
+}
 
 namespace ocu {
 

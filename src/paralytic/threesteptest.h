@@ -5,7 +5,9 @@
 
 #include "paralytic/rules/parks.h"
 
-namespace Ui { class ThreeStepTest; }
+namespace Ui {
+class ThreeStepTest;
+}
 
 namespace ocu {
 

@@ -34,8 +34,8 @@ PrintOutcome CupsPrinters::print(QWidget* window, const QStringList& summary, co
 
     QProcess lp;
     lp.setProcessChannelMode(QProcess::MergedChannels);
-    lp.start(spooler, {QStringLiteral("-d"), deviceName, QStringLiteral("-t"), printer.docName(),
-                       QStringLiteral("-n"), QStringLiteral("1"), QStringLiteral("--"), page});
+    lp.start(spooler, {QStringLiteral("-d"), deviceName, QStringLiteral("-t"), printer.docName(), QStringLiteral("-n"),
+                       QStringLiteral("1"), QStringLiteral("--"), page});
     if (!lp.waitForFinished(60000)) {
         lp.kill();
         lp.waitForFinished();

@@ -23,7 +23,6 @@ struct SaveOutcome {
 // The record's pages (see paintRecord) on the user's paper, written to the
 // file through a temporary file that takes the file's place only once it is
 // complete: a failure leaves no file behind and an earlier file as it was.
-SaveOutcome saveRecordAsPdf(QWidget* window, const QStringList& summary, const QString& fileName,
-                            const QString& title);
+SaveOutcome saveRecordAsPdf(QWidget* window, const QStringList& summary, const QString& fileName, const QString& title);
 
 }  // namespace ocu

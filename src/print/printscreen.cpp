@@ -30,10 +30,10 @@ const QStringList& printableScreens() {
 
 QString notPrinted(PrintOutcome outcome, const QString& printer) {
     switch (outcome) {
-    case PrintOutcome::Printed:
-        return {};
+    case PrintOutcome::Printed: return {};
     case PrintOutcome::NoPrinter:
-        return QStringLiteral(" No printer is chosen. Please select a printer and press Enter. The page was not printed. ");
+        return QStringLiteral(
+            " No printer is chosen. Please select a printer and press Enter. The page was not printed. ");
     case PrintOutcome::PrinterMissing:
         return QStringLiteral(" The printer %1 is no longer installed. The page was not printed. ").arg(printer);
     case PrintOutcome::Refused:
@@ -83,7 +83,8 @@ QWidget* PrintScreen::requestedScreen(const QString& use) {
     QWidget* screen = Navigator::instance().find(request);
     if (screen == nullptr) {
         showMessage(this, QStringLiteral(" The %1 screen has been closed, so there is nothing to %2. "
-                                         "Please open it again and press its Print button. ").arg(request, use));
+                                         "Please open it again and press its Print button. ")
+                              .arg(request, use));
     }
     return screen;
 }
@@ -115,12 +116,12 @@ void PrintScreen::saveRequestedScreen() {
     if (screen == nullptr) return;
     const std::optional<record::Record> record = planRecordOf(screen);
     const QDate today = QDate::currentDate();
-    const QString proposed = QString::fromStdString(record::recordFileName(
-        screen->objectName().toStdString(), record ? record->patient.name : std::string(),
-        {today.year(), today.month(), today.day()}));
+    const QString proposed = QString::fromStdString(
+        record::recordFileName(screen->objectName().toStdString(), record ? record->patient.name : std::string(),
+                               {today.year(), today.month(), today.day()}));
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save As PDF"), documents.filePath(proposed),
-                                                        QStringLiteral("PDF (*.pdf)"));
+    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save As PDF"),
+                                                        documents.filePath(proposed), QStringLiteral("PDF (*.pdf)"));
     if (chosen.isEmpty() || requestedScreen(QStringLiteral("save")) != screen) return;
     const QString file = QString::fromStdString(record::withPdfSuffix(chosen.toStdString()));
     const QString title = QFileInfo(file).completeBaseName();
@@ -131,8 +132,9 @@ void PrintScreen::saveRequestedScreen() {
                               .arg(QDir::toNativeSeparators(file), saved.reason));
         return;
     }
-    ui->lblOutcome->setText(QStringLiteral("Saved as %1 at %2.")
-                                .arg(QDir::toNativeSeparators(file), QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+    ui->lblOutcome->setText(
+        QStringLiteral("Saved as %1 at %2.")
+            .arg(QDir::toNativeSeparators(file), QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
 }
 
 }  // namespace ocu

@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class PrintScreen; }
+namespace Ui {
+class PrintScreen;
+}
 
 namespace ocu {
 

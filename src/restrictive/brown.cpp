@@ -46,16 +46,14 @@ void Brown::showDoubleElevatorPalsy() {
 
 void Brown::onEnterClicked() {
     const DoubleElevatorFindings findings{
-        .primary = selected({{ui->Option1, PrimaryPosition::Orthophoria},
-                             {ui->Option2, PrimaryPosition::Hypertropia}},
+        .primary = selected({{ui->Option1, PrimaryPosition::Orthophoria}, {ui->Option2, PrimaryPosition::Hypertropia}},
                             PrimaryPosition::Unanswered),
-        .amount = selected({{ui->Option6, HypertropiaAmount::LessThan30Pd},
-                            {ui->Option5, HypertropiaAmount::MoreThan30Pd}},
-                           HypertropiaAmount::Unanswered),
+        .amount =
+            selected({{ui->Option6, HypertropiaAmount::LessThan30Pd}, {ui->Option5, HypertropiaAmount::MoreThan30Pd}},
+                     HypertropiaAmount::Unanswered),
         .ptosis = selected({{ui->Option4, PtosisFinding::Absent}, {ui->Option3, PtosisFinding::Present}},
                            PtosisFinding::Unanswered),
-        .forcedDuction = selected({{ui->Option7, ForcedDuction::Positive},
-                                   {ui->Option8, ForcedDuction::Negative}},
+        .forcedDuction = selected({{ui->Option7, ForcedDuction::Positive}, {ui->Option8, ForcedDuction::Negative}},
                                   ForcedDuction::Unanswered),
     };
     const DoubleElevatorAdvice advice = doubleElevatorAdvice(findings);

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class Brown; }
+namespace Ui {
+class Brown;
+}
 
 namespace ocu {
 

@@ -21,10 +21,10 @@ Duane::Duane(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::DRS>())
         setBackground(label, empty);
     }
 
-    const EyeControls right{Eye::Right, ui->Option1, ui->Option2, ui->Option3, ui->Option4,
-                            ui->Option5, ui->Option6, ui->Label1, ui->Label3, ui->Label5};
-    const EyeControls left{Eye::Left, ui->Option21, ui->Option22, ui->Option23, ui->Option24,
-                           ui->Option25, ui->Option26, ui->Label2, ui->Label4, ui->Label6};
+    const EyeControls right{Eye::Right,  ui->Option1, ui->Option2, ui->Option3, ui->Option4,
+                            ui->Option5, ui->Option6, ui->Label1,  ui->Label3,  ui->Label5};
+    const EyeControls left{Eye::Left,    ui->Option21, ui->Option22, ui->Option23, ui->Option24,
+                           ui->Option25, ui->Option26, ui->Label2,   ui->Label4,   ui->Label6};
     connect(ui->Command1, &QPushButton::clicked, this, [this, right] { onEnterClicked(right); });
     connect(ui->Command2, &QPushButton::clicked, this, [this, left] { onEnterClicked(left); });
 
@@ -38,9 +38,9 @@ Duane::~Duane() = default;
 
 void Duane::onEnterClicked(const EyeControls& eye) {
     const DuaneFindings findings{
-        .narrowing = selected({{eye.narrowingPresent, ApertureNarrowing::Present},
-                               {eye.narrowingAbsent, ApertureNarrowing::Absent}},
-                              ApertureNarrowing::Unanswered),
+        .narrowing = selected(
+            {{eye.narrowingPresent, ApertureNarrowing::Present}, {eye.narrowingAbsent, ApertureNarrowing::Absent}},
+            ApertureNarrowing::Unanswered),
         .adduction = selected({{eye.adductionNormal, Duction::Normal}, {eye.adductionRestricted, Duction::Restricted}},
                               Duction::Unanswered),
         .abduction = selected({{eye.abductionNormal, Duction::Normal}, {eye.abductionRestricted, Duction::Restricted}},
@@ -54,7 +54,7 @@ void Duane::onEnterClicked(const EyeControls& eye) {
     // a type written by an earlier Enter.
     const QByteArray typeShown = eye.type->text().toUtf8();
     writeResult(eye.management, duaneManagement(eye.eye, std::string_view(typeShown.constData(),
-                                                                           static_cast<size_t>(typeShown.size()))));
+                                                                          static_cast<size_t>(typeShown.size()))));
 }
 
 void Duane::openBrown(const char* button) {

@@ -9,7 +9,9 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-namespace Ui { class DRS; }
+namespace Ui {
+class DRS;
+}
 
 namespace ocu {
 

@@ -34,12 +34,10 @@ DissociatedVertical::DissociatedVertical(QWidget* parent) : QWidget(parent), ui(
 DissociatedVertical::~DissociatedVertical() = default;
 
 void DissociatedVertical::onEnterClicked() {
-    const DvdLaterality laterality = selected({{ui->Option3, DvdLaterality::Bilateral},
-                                               {ui->Option4, DvdLaterality::Unilateral}},
-                                              DvdLaterality::Unanswered);
-    const ObliqueOverAction inferiorOblique = selected({{ui->Option1, ObliqueOverAction::No},
-                                                        {ui->Option2, ObliqueOverAction::Yes}},
-                                                       ObliqueOverAction::Unanswered);
+    const DvdLaterality laterality = selected(
+        {{ui->Option3, DvdLaterality::Bilateral}, {ui->Option4, DvdLaterality::Unilateral}}, DvdLaterality::Unanswered);
+    const ObliqueOverAction inferiorOblique = selected(
+        {{ui->Option1, ObliqueOverAction::No}, {ui->Option2, ObliqueOverAction::Yes}}, ObliqueOverAction::Unanswered);
     writeResult(ui->Label1, dvdTreatment(laterality, inferiorOblique));
 }
 

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class DVD; }
+namespace Ui {
+class DVD;
+}
 
 namespace ocu {
 

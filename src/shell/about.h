@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class About; }
+namespace Ui {
+class About;
+}
 
 namespace ocu {
 

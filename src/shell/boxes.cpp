@@ -26,8 +26,7 @@ protected:
             // does not land on the list and choose an item at once.
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && box_->isEnabled()) box_->showPopup();
             return true;
-        default:
-            return QObject::eventFilter(watched, event);
+        default: return QObject::eventFilter(watched, event);
         }
     }
 

@@ -50,9 +50,7 @@ void ownTabStop(QWidget* innerFrame) {
     }
 }
 
-double leadingNumberOf(const QLineEdit* box) {
-    return leadingNumber(box->text().toStdString());
-}
+double leadingNumberOf(const QLineEdit* box) { return leadingNumber(box->text().toStdString()); }
 
 std::optional<double> numberOrComplain(QLineEdit* box, const QString& what) {
     const auto number = wholeNumber(box->text().toStdString());
@@ -91,13 +89,9 @@ void placeMm(QWidget* widget, double left, double top, double width, double heig
     placeMm(widget, left, top);
 }
 
-void setLeftMm(QWidget* widget, double left) {
-    placeMm(widget, left, stored(widget, kTop, widget->y()));
-}
+void setLeftMm(QWidget* widget, double left) { placeMm(widget, left, stored(widget, kTop, widget->y())); }
 
-void setTopMm(QWidget* widget, double top) {
-    placeMm(widget, stored(widget, kLeft, widget->x()), top);
-}
+void setTopMm(QWidget* widget, double top) { placeMm(widget, stored(widget, kLeft, widget->x()), top); }
 
 QRectF geometryMm(const QWidget* widget) {
     const QRect px = widget->geometry();
@@ -176,8 +170,8 @@ void onFocusOut(QWidget* control, std::function<void()> reaction) {
 }
 
 void showMessage(QWidget* over, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), text,
-                    QMessageBox::Ok, over != nullptr ? over->window() : nullptr);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), text, QMessageBox::Ok,
+                    over != nullptr ? over->window() : nullptr);
     box.setObjectName(QStringLiteral("OcuvanceMessage"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);

@@ -31,8 +31,8 @@ QStyleOptionGroupBox groupBoxOption(const QGroupBox* box) {
     option.subControls = QStyle::SC_GroupBoxFrame;
     if (!box->title().isEmpty()) option.subControls |= QStyle::SC_GroupBoxLabel;
     if (box->isFlat()) option.features |= QStyleOptionFrame::Flat;
-    option.textColor = QColor::fromRgba(
-        static_cast<QRgb>(box->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option, box)));
+    option.textColor =
+        QColor::fromRgba(static_cast<QRgb>(box->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option, box)));
     return option;
 }
 
@@ -95,8 +95,7 @@ private:
 
 }  // namespace
 
-QList<CaptionRun> eyeColumnRuns(const QString& caption, const QFontMetricsF& metrics, qreal odCentre,
-                                qreal osCentre) {
+QList<CaptionRun> eyeColumnRuns(const QString& caption, const QFontMetricsF& metrics, qreal odCentre, qreal osCentre) {
     const qsizetype od = caption.indexOf(kOD);
     const qsizetype os = caption.lastIndexOf(kOS);
     if (od < 0 || os < od + kOD.size()) return {{caption, 0}};

@@ -29,7 +29,6 @@ struct CaptionRun {
 // The caption cut into pieces so that the centre of its first "OD" lands on
 // odCentre and the centre of its last "OS" on osCentre; what lies between
 // is centred in the gap. A caption without both words is one run at 0.
-QList<CaptionRun> eyeColumnRuns(const QString& caption, const QFontMetricsF& metrics, qreal odCentre,
-                                qreal osCentre);
+QList<CaptionRun> eyeColumnRuns(const QString& caption, const QFontMetricsF& metrics, qreal odCentre, qreal osCentre);
 
 }  // namespace ocu

@@ -6,16 +6,18 @@
 #include <span>
 #include <string_view>
 
-namespace Ui { class Guidelines; }
+namespace Ui {
+class Guidelines;
+}
 
 namespace ocu {
 
 // What tells one guideline screen from the other.
 struct GuidelineSpec {
-    QString name;          // the screen's name
-    QString title;         // shown in the banner
-    QString backCaption;   // the Back button's caption
-    QString workup;        // the work-up the Back button returns to
+    QString name;         // the screen's name
+    QString title;        // shown in the banner
+    QString backCaption;  // the Back button's caption
+    QString workup;       // the work-up the Back button returns to
     std::span<const std::string_view> lines;
 };
 

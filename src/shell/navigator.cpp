@@ -13,9 +13,7 @@ Navigator& Navigator::instance() {
     return *navigator;
 }
 
-void Navigator::registerScreen(const QString& name, const Factory& factory) {
-    factories_.insert(name, factory);
-}
+void Navigator::registerScreen(const QString& name, const Factory& factory) { factories_.insert(name, factory); }
 
 bool Navigator::has(const QString& name) const { return factories_.contains(name); }
 

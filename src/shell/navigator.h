@@ -32,13 +32,15 @@ public:
     // is only shown again, with everything on it. Returns the screen, or
     // nullptr when the name is not registered.
     QWidget* open(const QString& name);
-    template <class Screen> Screen* open(const QString& name) {
+    template <class Screen>
+    Screen* open(const QString& name) {
         return qobject_cast<Screen*>(open(name));
     }
 
     // The open instance, or nullptr when the screen is closed.
     QWidget* find(const QString& name) const;
-    template <class Screen> Screen* find(const QString& name) const {
+    template <class Screen>
+    Screen* find(const QString& name) const {
         return qobject_cast<Screen*>(find(name));
     }
     QStringList openScreens() const;

@@ -45,9 +45,7 @@ QPixmap pixmapFor(const QString& source, QSize size, qreal scale) {
 
 }  // namespace
 
-Picture::Picture(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TranslucentBackground);
-}
+Picture::Picture(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TranslucentBackground); }
 
 void Picture::setSource(const QString& source) {
     source_ = source;

@@ -8,9 +8,7 @@
 
 namespace ocu {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QColor toQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 

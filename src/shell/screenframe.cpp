@@ -21,8 +21,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        static const QColor colours[] = {QColor(255, 128, 0), QColor(255, 255, 255),
-                                         QColor(0, 255, 0)};
+        static const QColor colours[] = {QColor(255, 128, 0), QColor(255, 255, 255), QColor(0, 255, 0)};
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
@@ -49,10 +48,14 @@ QLabel* strip(QWidget* screen, const QString& name, const QString& text = {}) {
 
 class FrameLayout : public QObject {
 public:
-    FrameLayout(QWidget* screen, QLabel* banner, QWidget* circles, QLabel* left, QLabel* right,
-                QLabel* credit)
-        : QObject(screen), banner_(banner), circles_(circles), left_(left), right_(right),
-          credit_(credit), creditFont_(credit->font()) {
+    FrameLayout(QWidget* screen, QLabel* banner, QWidget* circles, QLabel* left, QLabel* right, QLabel* credit)
+        : QObject(screen),
+          banner_(banner),
+          circles_(circles),
+          left_(left),
+          right_(right),
+          credit_(credit),
+          creditFont_(credit->font()) {
         screen->installEventFilter(this);
         arrange(screen->size());
     }
@@ -74,8 +77,7 @@ private:
         circles_->setGeometry(0, 0, bannerH * 3, bannerH);
         banner_->setIndent(bannerH * 3);
         left_->setGeometry(0, bannerH, stripW, size.height() - bannerH - creditH);
-        right_->setGeometry(size.width() - stripW, bannerH, stripW,
-                            size.height() - bannerH - creditH);
+        right_->setGeometry(size.width() - stripW, bannerH, stripW, size.height() - bannerH - creditH);
         credit_->setGeometry(0, size.height() - creditH, size.width(), creditH);
         fitCredit(size.width());
     }
@@ -109,9 +111,7 @@ QString creditLine() {
         "www.ocuvance.example");
 }
 
-QString bannerText(const QString& title) {
-    return QStringLiteral("Ocuvance                    ") + title;
-}
+QString bannerText(const QString& title) { return QStringLiteral("Ocuvance                    ") + title; }
 
 void frameScreen(QWidget* screen, const FrameSpec& design) {
     screen->setWindowTitle(design.caption);
@@ -124,8 +124,8 @@ void frameScreen(QWidget* screen, const FrameSpec& design) {
     QLabel* right = strip(screen, design.rightStripName);
     QLabel* credit = strip(screen, design.creditName, creditLine());
     credit->setAlignment(Qt::AlignCenter);
-    for (QWidget* piece : {static_cast<QWidget*>(banner), static_cast<QWidget*>(left),
-                           static_cast<QWidget*>(right), static_cast<QWidget*>(credit)}) {
+    for (QWidget* piece : {static_cast<QWidget*>(banner), static_cast<QWidget*>(left), static_cast<QWidget*>(right),
+                           static_cast<QWidget*>(credit)}) {
         piece->lower();
     }
     new FrameLayout(screen, banner, circles, left, right, credit);

@@ -10,9 +10,9 @@ class QWidget;
 namespace ocu {
 
 struct FrameSpec {
-    QString caption;        // the window's title bar
-    QString title;          // shown in the banner after the product name
-    int circles = 3;        // orange, white, green from the left; a few screens show two
+    QString caption;  // the window's title bar
+    QString title;    // shown in the banner after the product name
+    int circles = 3;  // orange, white, green from the left; a few screens show two
     // Object names of the frame's pieces, for screens whose design names them.
     QString bannerName = QStringLiteral("Banner");
     QString leftStripName = QStringLiteral("LeftStrip");

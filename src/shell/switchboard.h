@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class Switchboard; }
+namespace Ui {
+class Switchboard;
+}
 
 namespace ocu {
 

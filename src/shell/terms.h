@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class Terms; }
+namespace Ui {
+class Terms;
+}
 
 namespace ocu {
 

@@ -13,6 +13,7 @@ QString joinLines(std::span<const std::string_view> lines) {
     return text;
 }
 
+// clang-format off
 const std::string_view kTermsTextLines[19] = {
     "Terms & Conditions For Ocuvance Software.",
     "",
@@ -34,8 +35,10 @@ const std::string_view kTermsTextLines[19] = {
     "8. The Author, distributors are not responsible for any undesirable result due to faulty inputs in this application (Ocuvance) or due to user's surgical techniques.",
     "9. In case of any dispute, the matter will be subjected to jurisdiction of the courts of the place where Ocuvance Clinical Software is registered only.",
 };
+// clang-format on
 
 // The guidelines for the eso work-up, shown on Inst_Eso.
+// clang-format off
 const std::string_view kEsoGuidelineLines[26] = {
     "Refractive errors should be corrected optimally. ",
     "Then deviation should be measured with correction (spectacles number) in place by \"Prism Bar Cover Test\".",
@@ -64,8 +67,10 @@ const std::string_view kEsoGuidelineLines[26] = {
     "",
     "Note: For infants it is advisable to take measurement from limbus for recession ( For example 5mm of recession of medial rectus  from muscle attachement would be 10.5 mm from limbus) .Slightly undercorrect  the the amount of surgery in infants. ",
 };
+// clang-format on
 
 // The guidelines for the exo work-up, shown on Inst_Exo.
+// clang-format off
 const std::string_view kExoGuidelineLines[27] = {
     "Refractive errors should be corrected optimally. ",
     "Then deviation should be measured with correction (spectacles number) in place by \"Prism Bar Cover Test\".",
@@ -95,8 +100,10 @@ const std::string_view kExoGuidelineLines[27] = {
     "",
     "Step 9. In  squint amount calculator,   some  boxes will be highlighted green, select amount of surgery and press \"Check Result\" button, the eyes in simulator will move towards centre. If amount is not appropriate then select more or less amount then press  \"Check Result\" button .Repeat it again again til lboth eye get centered.",
 };
+// clang-format on
 
 // The about page: the application and its makers.
+// clang-format off
 const std::string_view kAboutTextLines[9] = {
     "Ocuvance",
     "",
@@ -108,5 +115,6 @@ const std::string_view kAboutTextLines[9] = {
     "",
     "Questions and corrections are welcome at www.ocuvance.example",
 };
+// clang-format on
 
 }  // namespace ocu

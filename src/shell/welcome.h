@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class Welcome; }
+namespace Ui {
+class Welcome;
+}
 
 namespace ocu {
 

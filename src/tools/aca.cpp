@@ -52,9 +52,9 @@ void Aca::colour() {
                        static_cast<QWidget*>(ui->Option1), static_cast<QWidget*>(ui->Option2)}) {
         paint(w, windowFrame, white);
     }
-    for (QWidget* w : {static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2),
-                       static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label4),
-                       static_cast<QWidget*>(ui->Command1)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2), static_cast<QWidget*>(ui->Label3),
+          static_cast<QWidget*>(ui->Label4), static_cast<QWidget*>(ui->Command1)}) {
         paint(w, system.color(QPalette::WindowText), white);
     }
 }

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui { class Aca; }
+namespace Ui {
+class Aca;
+}
 
 namespace ocu {
 

@@ -23,9 +23,12 @@ AvPatterns::AvPatterns(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
     // only their size. As designed: the up and down rows start 2 mm nearer
     // the primary row.
     const auto rest = avp::restingIrises();
-    placeIrises({{rest.rightUp.left, avp::kUpTopAtOpen}, {rest.leftUp.left, avp::kUpTopAtOpen},
-                 rest.rightPrimary, rest.leftPrimary,
-                 {rest.rightDown.left, avp::kDownTopAtOpen}, {rest.leftDown.left, avp::kDownTopAtOpen}});
+    placeIrises({{rest.rightUp.left, avp::kUpTopAtOpen},
+                 {rest.leftUp.left, avp::kUpTopAtOpen},
+                 rest.rightPrimary,
+                 rest.leftPrimary,
+                 {rest.rightDown.left, avp::kDownTopAtOpen},
+                 {rest.leftDown.left, avp::kDownTopAtOpen}});
 
     for (QLineEdit* box : {ui->Text1, ui->Text2, ui->Text3}) {
         onFocusIn(box, [box] { box->clear(); });
@@ -42,11 +45,13 @@ AvPatterns::AvPatterns(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
 AvPatterns::~AvPatterns() = default;
 
 void AvPatterns::placeIrises(const avp::Irises& irises) {
+    // clang-format off
     const std::array<std::pair<QWidget*, avp::Point>, 6> placed = {{
         {ui->Image4, irises.rightUp}, {ui->Image5, irises.leftUp},
         {ui->Image6, irises.rightPrimary}, {ui->Image7, irises.leftPrimary},
         {ui->Image8, irises.rightDown}, {ui->Image9, irises.leftDown},
     }};
+    // clang-format on
     for (const auto& [iris, at] : placed) placeMm(iris, at.left, at.top);
 }
 
@@ -59,11 +64,13 @@ void AvPatterns::onEnterClicked() {
         return;
     }
     // Screen order, top to bottom; the first box that is not a number stops the press.
+    // clang-format off
     const std::array<std::pair<QLineEdit*, const char*>, 3> boxes = {{
         {ui->Text2, "up gaze deviation"},
         {ui->Text1, "primary position deviation"},
         {ui->Text3, "down gaze deviation"},
     }};
+    // clang-format on
     std::array<double, 3> values{};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto value = wholeNumber(boxes[i].first->text().toStdString());

@@ -5,11 +5,15 @@
 
 class QLineEdit;
 
-namespace Ui { class AvPatterns; }
+namespace Ui {
+class AvPatterns;
+}
 
 namespace ocu {
 
-namespace avp { struct Irises; }
+namespace avp {
+struct Irises;
+}
 
 // The A-V patterns calculator: the pattern of a horizontal deviation from up
 // gaze, primary position and down gaze, and the three gazes drawn.

@@ -30,7 +30,8 @@ Movements::Movements(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     // The face fills the top left corner; the banner and strip stay readable over it.
     ui->Image1->lower();
     // The irises' rest positions are the tutorial's rule; the form gives their size.
-    for (const auto& [iris, at] : {std::pair{ui->Image2, movements::kOdRest}, std::pair{ui->Image3, movements::kOsRest}}) {
+    for (const auto& [iris, at] :
+         {std::pair{ui->Image2, movements::kOdRest}, std::pair{ui->Image3, movements::kOsRest}}) {
         placeMm(iris, at.left, at.top);
     }
     for (QLabel* label : {ui->Label3, ui->Label4, ui->Label5, ui->Label6}) whiteOnBlack(label);
@@ -74,10 +75,12 @@ void Movements::onCalculateGradesClicked() {
         QLabel* grade;
         const char* what;
     };
+    // clang-format off
     const std::array<EyeBoxes, 2> eyes = {{
         {ui->Text1, ui->Label5, "vertical deviation OD"},
         {ui->Text2, ui->Label6, "vertical deviation OS"},
     }};
+    // clang-format on
     // Each eye is graded on its own: a box that does not hold a whole number
     // is named and leaves its eye's grade as it was.
     QLineEdit* firstRefused = nullptr;

@@ -7,7 +7,9 @@
 class QLabel;
 class QLineEdit;
 
-namespace Ui { class Movements; }
+namespace Ui {
+class Movements;
+}
 
 namespace ocu {
 

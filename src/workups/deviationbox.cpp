@@ -35,12 +35,12 @@ void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design) {
         const std::optional<double> limit =
             design.tooLargeMessage ? std::optional<double>(kMaxWorkupDeviation) : std::nullopt;
         switch (checkDeviation(box->text().toStdString(), limit)) {
-            case DeviationVerdict::Accepted: break;
-            case DeviationVerdict::PutZero: box->setText(QStringLiteral("0")); break;
-            case DeviationVerdict::TooLarge: complainAndReturn(box, *design.tooLargeMessage); break;
-            case DeviationVerdict::NotANumber:
-                complainAndReturn(box, QString::fromStdString(notANumberMessage(design.what.toStdString())));
-                break;
+        case DeviationVerdict::Accepted: break;
+        case DeviationVerdict::PutZero: box->setText(QStringLiteral("0")); break;
+        case DeviationVerdict::TooLarge: complainAndReturn(box, *design.tooLargeMessage); break;
+        case DeviationVerdict::NotANumber:
+            complainAndReturn(box, QString::fromStdString(notANumberMessage(design.what.toStdString())));
+            break;
         }
     });
 }

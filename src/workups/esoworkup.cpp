@@ -14,6 +14,7 @@ namespace {
 
 using workup::ObliqueAnswer;
 
+// clang-format off
 constexpr DeviationBox kDeviationBoxes[] = {
     {"D", " Please enter 0 to 90 for distance deviations ", "distance deviations"},
     {"N", " Please enter 0 to 90 for near deviations ", "near deviations"},
@@ -21,12 +22,15 @@ constexpr DeviationBox kDeviationBoxes[] = {
     {"UP", " Please enter 0 to 90 for up deviations ", "up deviations"},
     {"DN", " Please enter 0 to 90 for down deviations ", "down deviations"},
 };
+// clang-format on
 
+// clang-format off
 constexpr ObliqueOption kObliqueOptions[] = {
     {"Option8", ObliqueAnswer::Normal, false},
     {"Option9", ObliqueAnswer::InferiorOveraction, true},
     {"Option10", ObliqueAnswer::SuperiorOveraction, true},
 };
+// clang-format on
 
 constexpr const char* kResults[] = {"Label1", "Label2", "Label19", "Label22"};
 
@@ -109,8 +113,7 @@ void EsoWorkup::showDiagnosis(const std::vector<double>& deviations) {
     moveIrises();
 
     // Step 5: pattern, and the oblique-action answers it allows.
-    const eso::PatternAnswer pattern =
-        eso::patternAndObliques(x.upGaze, x.downGaze, ui->Text1->text().toStdString());
+    const eso::PatternAnswer pattern = eso::patternAndObliques(x.upGaze, x.downGaze, ui->Text1->text().toStdString());
     if (pattern.pattern) {
         ui->Text1->setText(toQString(*pattern.pattern));
         ui->Label21->setText(toQString(eso::kPatternsCaption));

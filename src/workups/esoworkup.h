@@ -6,7 +6,9 @@
 #include "shell/plansource.h"
 #include "workups/workupscreen.h"
 
-namespace Ui { class EsoWorkup; }
+namespace Ui {
+class EsoWorkup;
+}
 
 namespace ocu {
 

@@ -20,6 +20,7 @@ const QColor kGreenText(0, 128, 0);
 const QColor kBlueText(0, 0, 192);
 
 // In the order Enter reads them.
+// clang-format off
 constexpr DeviationBox kDeviationBoxes[] = {
     {"D", " Please enter 0 to 90 for distance deviations", "distance deviations"},
     {"N", " Please enter 0 to 90 for near deviations", "near deviations"},
@@ -28,8 +29,10 @@ constexpr DeviationBox kDeviationBoxes[] = {
     {"N60", nullptr, "near deviations after one eye patch"},
     {"N3", " Please enter 0 to 90 for near deviations with + 3 sph", "near deviations with + 3 sph"},
 };
+// clang-format on
 constexpr const DeviationBox& kN3Box = kDeviationBoxes[5];
 
+// clang-format off
 constexpr ObliqueOption kObliqueOptions[] = {
     {"Option13", ObliqueAnswer::Normal, true},
     {"Option12", ObliqueAnswer::InferiorOveraction, true},
@@ -38,6 +41,7 @@ constexpr ObliqueOption kObliqueOptions[] = {
     {"Option10", ObliqueAnswer::SuperiorOveraction, true},
     {"Option14", ObliqueAnswer::BothOveractions, false},
 };
+// clang-format on
 
 constexpr const char* kResults[] = {"Label9", "Label10", "Label12", "Label24"};
 

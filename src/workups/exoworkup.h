@@ -6,7 +6,9 @@
 #include "shell/plansource.h"
 #include "workups/workupscreen.h"
 
-namespace Ui { class ExoWorkup; }
+namespace Ui {
+class ExoWorkup;
+}
 
 namespace ocu {
 

@@ -16,10 +16,14 @@ namespace ocu {
 namespace {
 
 void setText(QWidget* widget, const QString& text) {
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) box->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
-    else if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) multi->setPlainText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+        box->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(widget))
+        multi->setPlainText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
 }
 
 void apply(QWidget* calculator, QWidget* workup, const handoff::Step& step) {

@@ -24,8 +24,8 @@ void placeIrisesAtBase(QWidget* screen, const IrisNames& names, const IrisBase& 
     moveIrises(screen, names, base, {0, 0, 0}, IrisShift::TowardsNose);
 }
 
-void moveIrises(QWidget* screen, const IrisNames& names, const IrisBase& base,
-                const std::array<double, 3>& deviations, IrisShift shift) {
+void moveIrises(QWidget* screen, const IrisNames& names, const IrisBase& base, const std::array<double, 3>& deviations,
+                IrisShift shift) {
     const std::array<IrisRow, 3> rows = irisRows(base, deviations, shift);
     for (std::size_t i = 0; i < rows.size(); ++i) place(iris(screen, names[i].rightEye), rows[i].rightEye);
     for (std::size_t i = 0; i < rows.size(); ++i) place(iris(screen, names[i].leftEye), rows[i].leftEye);

@@ -22,7 +22,7 @@ using IrisNames = std::array<IrisRowNames, 3>;
 void placeIrisesAtBase(QWidget* screen, const IrisNames& names, const IrisBase& base);
 
 // Moves every iris by its row's deviation; each Top is set again to its base.
-void moveIrises(QWidget* screen, const IrisNames& names, const IrisBase& base,
-                const std::array<double, 3>& deviations, IrisShift shift);
+void moveIrises(QWidget* screen, const IrisNames& names, const IrisBase& base, const std::array<double, 3>& deviations,
+                IrisShift shift);
 
 }  // namespace ocu

@@ -19,10 +19,13 @@ struct MeasuredBox {
     const char* name;
     const char* what;
 };
+// clang-format off
 constexpr MeasuredBox kEsoDeviations[] = {
     {"D", "Distance gaze"}, {"N", "Near gaze"}, {"N3", "Near gaze with +3 sph add"},
     {"UP", "Up gaze"},      {"DN", "Down gaze"},
 };
+// clang-format on
+// clang-format off
 constexpr MeasuredBox kExoDeviations[] = {
     {"D", "Distance gaze"},
     {"N", "Near gaze"},
@@ -31,6 +34,7 @@ constexpr MeasuredBox kExoDeviations[] = {
     {"N60", "Near gaze after 60 min of one eye patch"},
     {"N3", "Near gaze with +3 sph add"},
 };
+// clang-format on
 // The registration box opens showing its caption, which is no number.
 constexpr const char* kRegistrationCaption = "Reg No";
 
@@ -53,9 +57,10 @@ struct WorkupFields {
 record::Record recordOf(const QWidget* screen, const WorkupFields& fields) {
     const handoff::Patient patient = patientOf(screen);
     record::Record r;
-    r.patient = {patient.name, patient.age, patient.sex,
-                 patient.registration == kRegistrationCaption ? std::string() : patient.registration,
-                 patient.consultant, patient.hospital};
+    r.patient = {
+        patient.name,       patient.age,
+        patient.sex,        patient.registration == kRegistrationCaption ? std::string() : patient.registration,
+        patient.consultant, patient.hospital};
     r.dateTime = fields.dateTime->text().toStdString();
 
     record::Workup workup;

@@ -47,12 +47,12 @@ struct WorkupDesign {
     IrisBase irisBase;
     IrisShift irisShift;
     std::array<const char*, 4> fixatingEye;  // OD, OS, Alt OD, Alt OS
-    const char* pattern;                      // where the pattern is shown
+    const char* pattern;                     // where the pattern is shown
     std::span<const ObliqueOption> obliqueOptions;
     const char* grades;                       // the frame of the grades
     std::array<const char*, 4> gradeOptions;  // Grade 1 to 4
     std::array<SurgicalOption, 2> surgicalOptions;
-    std::span<const char* const> results;     // the labels Reset empties
+    std::span<const char* const> results;  // the labels Reset empties
     const char* enter;
     const char* reset;
     const char* handOff;

@@ -68,6 +68,7 @@ private slots:
         QWidget* s = openCalculator();
         QCOMPARE(s->windowTitle(), QStringLiteral("Ocuvance"));
         QCOMPARE(ocu::geometryMm(s).size(), QSizeF(226.8, 173.9));
+        // clang-format off
         const QList<QPair<const char*, const char*>> prompts = {
             {"Text3", "Patient's name"}, {"Text7", "Reg N0"}, {"Text8", "Consultant"},
             {"Text2", "Age"}, {"Text6", "Sex"}, {"Text10", "Hospital"}};
@@ -94,7 +95,9 @@ private slots:
             QVERIFY(spot->geometry().contains(result->geometry()));
             QCOMPARE(spot->parentWidget()->childAt(result->geometry().center()), spot);
         }
+        // clang-format on
         QCOMPARE(text(s, "CTotal")->text(), QStringLiteral("CTotal"));
+        // clang-format off
         const QList<QPair<const char*, const char*>> procedures = {
             {"Command1", "B/LRecession"}, {"Command11", "Re-Plan"}, {"Command2", " Recession   Resection"},
             {"Command3", "3 Or 4 Muscles "}, {"Command13", "B/L Resection"}};
@@ -102,11 +105,13 @@ private slots:
             QCOMPARE(button(s, name)->text(), QString(caption));
             QVERIFY(button(s, name)->isEnabled() && button(s, name)->isVisible());
         }
+        // clang-format on
         for (const char* name : {"ESO_OD", "ESO_OS", "EXO_OD", "EXO_OS", "Option1", "Option4", "Option13"}) {
             QVERIFY(!option(s, name)->isChecked());
             QVERIFY(option(s, name)->isEnabled());
         }
-        QCOMPARE(control<QGroupBox>(s, "Frame6")->title(), QStringLiteral("------OD-- Amount Calculator---OS          "));
+        QCOMPARE(control<QGroupBox>(s, "Frame6")->title(),
+                 QStringLiteral("------OD-- Amount Calculator---OS          "));
         QCOMPARE(ocu::geometryMm(s->findChild<QWidget*>("Image1")), QRectF(4.233, 23.283, 123.31, 59.531));
         QCOMPARE(ocu::geometryMm(s->findChild<QWidget*>("Image2")), QRectF(kRestOD, 50.8, 11.906, 11.906));
         QCOMPARE(ocu::geometryMm(s->findChild<QWidget*>("Image3")), QRectF(kRestOS, 50.8, 11.906, 11.906));
@@ -128,24 +133,36 @@ private slots:
         QTest::addColumn<QString>("total");
         QTest::addColumn<double>("odAfter");
         QTest::addColumn<double>("osAfter");
-        QTest::newRow("matches: eso OD centred") << "ESO_OD" << "35" << "Command1"
-            << QStringList{"cmbMRrec_R", "5.0 mm", "17.5", "cmbMRrec_L", "5.0 mm", "17.5"}
-            << "35" << kRestOD << kRestOS;
-        QTest::newRow("under: eso OD short") << "ESO_OD" << "35" << "Command1"
-            << QStringList{"cmbMRrec_R", "5.0 mm", "17.5"} << "17.5" << 35.802 << kRestOS;
-        QTest::newRow("over: eso OD past the centre") << "ESO_OD" << "35" << "Command1"
-            << QStringList{"cmbMRrec_R", "6.0 mm", "25.00", "cmbMRrec_L", "6.0 mm", "25.0"}
-            << "50" << kRestOD - 15.0 / 7 << kRestOS;
-        QTest::newRow("exo OS three or four muscles") << "EXO_OS" << "70" << "Command3"
-            << QStringList{"cmbLRrec_R", "8.0 mm", "25.0", "cmbLRrec_L", "8.0 mm", "25.0",
-                           "cmbMRres_R", "4.0 mm", "12.5", "cmbMRres_L", "4.0 mm", "12.50"}
+        QTest::newRow("matches: eso OD centred")
+            << "ESO_OD"
+            << "35"
+            << "Command1" << QStringList{"cmbMRrec_R", "5.0 mm", "17.5", "cmbMRrec_L", "5.0 mm", "17.5"} << "35"
+            << kRestOD << kRestOS;
+        QTest::newRow("under: eso OD short")
+            << "ESO_OD"
+            << "35"
+            << "Command1" << QStringList{"cmbMRrec_R", "5.0 mm", "17.5"} << "17.5" << 35.802 << kRestOS;
+        QTest::newRow("over: eso OD past the centre")
+            << "ESO_OD"
+            << "35"
+            << "Command1" << QStringList{"cmbMRrec_R", "6.0 mm", "25.00", "cmbMRrec_L", "6.0 mm", "25.0"} << "50"
+            << kRestOD - 15.0 / 7 << kRestOS;
+        QTest::newRow("exo OS three or four muscles")
+            << "EXO_OS"
+            << "70"
+            << "Command3" << QStringList{"cmbLRrec_R", "8.0 mm", "25.0", "cmbLRrec_L", "8.0 mm", "25.0",
+                                         "cmbMRres_R", "4.0 mm", "12.5", "cmbMRres_L", "4.0 mm", "12.50"}
             << "75" << kRestOD << kRestOS - 5.0 / 7;
-        QTest::newRow("eso OS recess-resect") << "ESO_OS" << "21" << " Command2"
-            << QStringList{"cmbMRrec_L", "3.0 mm", "7.5", "cmbLRres_L", "4.5 mm", "7.5"}
-            << "15" << kRestOD << kRestOS - 6.0 / 7;
-        QTest::newRow("exo OD bilateral resection") << "EXO_OD" << "40" << "Command13"
-            << QStringList{"cmbMRres_R", "5.5 mm", "20.0", "cmbMRres_L", "5.5 mm", "20"}
-            << "40" << kRestOD << kRestOS;
+        QTest::newRow("eso OS recess-resect")
+            << "ESO_OS"
+            << "21"
+            << " Command2" << QStringList{"cmbMRrec_L", "3.0 mm", "7.5", "cmbLRres_L", "4.5 mm", "7.5"} << "15"
+            << kRestOD << kRestOS - 6.0 / 7;
+        QTest::newRow("exo OD bilateral resection")
+            << "EXO_OD"
+            << "40"
+            << "Command13" << QStringList{"cmbMRres_R", "5.5 mm", "20.0", "cmbMRres_L", "5.5 mm", "20"} << "40"
+            << kRestOD << kRestOS;
     }
     void planAndCheck() {
         QFETCH(QString, side);
@@ -185,16 +202,17 @@ private slots:
         QTest::addColumn<QString>("procedure");
         QTest::addColumn<QStringList>("dosed");
         QTest::addColumn<QString>("disabledAfter");
-        QTest::newRow("exo OS recess-resect") << "EXO_OS" << "Command2"
-            << QStringList{"cmbLRrec_L", "cmbMRres_L"} << "Command1";
-        QTest::newRow("eso OD recess-resect") << "ESO_OD" << "Command2"
-            << QStringList{"cmbMRrec_R", "cmbLRres_R"} << "Command1";
-        QTest::newRow("eso B/L recession") << "ESO_OS" << "Command1"
-            << QStringList{"cmbMRrec_R", "cmbMRrec_L"} << "Command2";
-        QTest::newRow("exo 3 or 4") << "EXO_OD" << "Command3"
-            << QStringList{"cmbLRrec_R", "cmbLRrec_L", "cmbMRres_R", "cmbMRres_L"} << "Command1";
-        QTest::newRow("eso B/L resection") << "ESO_OD" << "Command13"
-            << QStringList{"cmbLRres_R", "cmbLRres_L"} << "";
+        QTest::newRow("exo OS recess-resect") << "EXO_OS"
+                                              << "Command2" << QStringList{"cmbLRrec_L", "cmbMRres_L"} << "Command1";
+        QTest::newRow("eso OD recess-resect") << "ESO_OD"
+                                              << "Command2" << QStringList{"cmbMRrec_R", "cmbLRres_R"} << "Command1";
+        QTest::newRow("eso B/L recession") << "ESO_OS"
+                                           << "Command1" << QStringList{"cmbMRrec_R", "cmbMRrec_L"} << "Command2";
+        QTest::newRow("exo 3 or 4") << "EXO_OD"
+                                    << "Command3" << QStringList{"cmbLRrec_R", "cmbLRrec_L", "cmbMRres_R", "cmbMRres_L"}
+                                    << "Command1";
+        QTest::newRow("eso B/L resection") << "ESO_OD"
+                                           << "Command13" << QStringList{"cmbLRres_R", "cmbLRres_L"} << "";
     }
     void proceduresEnableAndColourTheirBoxes() {
         QFETCH(QString, side);
@@ -276,7 +294,8 @@ private slots:
         QCOMPARE(answerer.titles(), QStringList{"Ocuvance"});
         QCOMPARE(text(s, "Text1")->text(), QStringLiteral("20"));
         QVERIFY(button(s, "Command3")->isHidden());
-        for (const char* name : {"Command1", "Command2", "Command13", "Command11"}) QVERIFY(button(s, name)->isVisible());
+        for (const char* name : {"Command1", "Command2", "Command13", "Command11"})
+            QVERIFY(button(s, name)->isVisible());
     }
 
     void deviationBands_data() {
@@ -284,16 +303,34 @@ private slots:
         QTest::addColumn<QString>("deviation");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("threeOrFourShown");
-        QTest::newRow("15 conservative") << "60" << "15" << kConservative << true;
-        QTest::newRow("1 conservative") << "30" << "1" << kConservative << false;
-        QTest::newRow("15.5 up to fifty") << "60" << "15.5" << "" << false;
-        QTest::newRow("50 up to fifty") << "60" << "50" << "" << false;
-        QTest::newRow("50.5 nothing") << "60" << "50.5" << "" << true;
-        QTest::newRow("51 above fifty") << "30" << "51" << "" << true;
-        QTest::newRow("90 above fifty") << "30" << "90" << "" << true;
-        QTest::newRow("91 out of range") << "30" << "91" << "Please enter between 1 to 90 only" << false;
-        QTest::newRow("0 nothing") << "60" << "0" << "" << true;
-        QTest::newRow("empty nothing") << "30" << "" << "" << false;
+        QTest::newRow("15 conservative") << "60"
+                                         << "15" << kConservative << true;
+        QTest::newRow("1 conservative") << "30"
+                                        << "1" << kConservative << false;
+        QTest::newRow("15.5 up to fifty") << "60"
+                                          << "15.5"
+                                          << "" << false;
+        QTest::newRow("50 up to fifty") << "60"
+                                        << "50"
+                                        << "" << false;
+        QTest::newRow("50.5 nothing") << "60"
+                                      << "50.5"
+                                      << "" << true;
+        QTest::newRow("51 above fifty") << "30"
+                                        << "51"
+                                        << "" << true;
+        QTest::newRow("90 above fifty") << "30"
+                                        << "90"
+                                        << "" << true;
+        QTest::newRow("91 out of range") << "30"
+                                         << "91"
+                                         << "Please enter between 1 to 90 only" << false;
+        QTest::newRow("0 nothing") << "60"
+                                   << "0"
+                                   << "" << true;
+        QTest::newRow("empty nothing") << "30"
+                                       << ""
+                                       << "" << false;
     }
     void deviationBands() {
         QFETCH(QString, before);
@@ -380,19 +417,28 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("enabled");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("exo OD inferior") << "EXO_OD" << "Option5" << QStringList{"Option11", "Option12"} << "Option11";
-        QTest::newRow("eso OS superior") << "ESO_OS" << "Option6" << QStringList{"Option2"} << "Option2";
-        QTest::newRow("exo OS superior") << "EXO_OS" << "Option6" << QStringList{"Option10", "Option9"} << "Option10";
-        QTest::newRow("eso OD inferior") << "ESO_OD" << "Option5" << QStringList{"Option3"} << "Option3";
-        QTest::newRow("eso normal") << "ESO_OD" << "Option4" << QStringList{"Option1", "Option2", "Option3"} << "Option2";
-        QTest::newRow("exo normal") << "EXO_OD" << "Option4" << QStringList{"Option1", "Option10", "Option11"} << "Option2";
+        QTest::newRow("exo OD inferior") << "EXO_OD"
+                                         << "Option5" << QStringList{"Option11", "Option12"} << "Option11";
+        QTest::newRow("eso OS superior") << "ESO_OS"
+                                         << "Option6" << QStringList{"Option2"} << "Option2";
+        QTest::newRow("exo OS superior") << "EXO_OS"
+                                         << "Option6" << QStringList{"Option10", "Option9"} << "Option10";
+        QTest::newRow("eso OD inferior") << "ESO_OD"
+                                         << "Option5" << QStringList{"Option3"} << "Option3";
+        QTest::newRow("eso normal") << "ESO_OD"
+                                    << "Option4" << QStringList{"Option1", "Option2", "Option3"} << "Option2";
+        QTest::newRow("exo normal") << "EXO_OD"
+                                    << "Option4" << QStringList{"Option1", "Option10", "Option11"} << "Option2";
         // A Pattern Eso chosen beforehand stays chosen, disabled or not, except here.
-        QTest::newRow("exo both") << "EXO_OD" << "Option7" << QStringList{"Option8"} << "";
-        QTest::newRow("eso both") << "ESO_OD" << "Option7" << QStringList{"Option1", "Option2", "Option3", "Option9",
-                                                                          "Option10", "Option11", "Option8", "Option12"}
+        QTest::newRow("exo both") << "EXO_OD"
+                                  << "Option7" << QStringList{"Option8"} << "";
+        QTest::newRow("eso both") << "ESO_OD"
+                                  << "Option7" << QStringList{"Option1",  "Option2",  "Option3", "Option9",
+                                                              "Option10", "Option11", "Option8", "Option12"}
                                   << "Option2";
-        QTest::newRow("no side") << "" << "Option6" << QStringList{"Option1", "Option2", "Option3", "Option9",
-                                                                   "Option10", "Option11", "Option8", "Option12"}
+        QTest::newRow("no side") << ""
+                                 << "Option6" << QStringList{"Option1",  "Option2",  "Option3", "Option9",
+                                                             "Option10", "Option11", "Option8", "Option12"}
                                  << "Option2";
     }
     void obliqueActionsOfferTheirPatterns() {
@@ -405,12 +451,14 @@ private slots:
         click(option(s, "Option14"));
         if (!side.isEmpty()) click(option(s, qPrintable(side)));
         click(option(s, qPrintable(action)));
-        for (const char* name : {"Option1", "Option2", "Option3", "Option9", "Option10", "Option11", "Option8", "Option12"}) {
+        for (const char* name :
+             {"Option1", "Option2", "Option3", "Option9", "Option10", "Option11", "Option8", "Option12"}) {
             QCOMPARE(option(s, name)->isEnabled(), enabled.contains(QLatin1String(name)));
             QCOMPARE(option(s, name)->isChecked(), selected == QLatin1String(name));
         }
         QVERIFY(option(s, "Option14")->isChecked());  // the grades are left alone
-        for (const char* grade : {"Option13", "Option14", "Option15", "Option16"}) QVERIFY(option(s, grade)->isEnabled());
+        for (const char* grade : {"Option13", "Option14", "Option15", "Option16"})
+            QVERIFY(option(s, grade)->isEnabled());
     }
 
     void obliqueEnterNamesTheProcedure() {
@@ -479,10 +527,10 @@ private slots:
             QVERIFY2(found.size() == 1, name);
             QWidget* widget = found.front();
             switch (kind) {
-                case Kind::OptionButton: QVERIFY2(qobject_cast<QRadioButton*>(widget) != nullptr, name); break;
-                case Kind::CommandButton: QVERIFY2(qobject_cast<QPushButton*>(widget) != nullptr, name); break;
-                case Kind::TextBox: QVERIFY2(qobject_cast<QLineEdit*>(widget) != nullptr, name); break;
-                case Kind::Label: QVERIFY2(qobject_cast<QLabel*>(widget) != nullptr, name); break;
+            case Kind::OptionButton: QVERIFY2(qobject_cast<QRadioButton*>(widget) != nullptr, name); break;
+            case Kind::CommandButton: QVERIFY2(qobject_cast<QPushButton*>(widget) != nullptr, name); break;
+            case Kind::TextBox: QVERIFY2(qobject_cast<QLineEdit*>(widget) != nullptr, name); break;
+            case Kind::Label: QVERIFY2(qobject_cast<QLabel*>(widget) != nullptr, name); break;
             }
         }
     }
@@ -500,8 +548,10 @@ private slots:
     void backButtonsReturnToTheirWorkupAndClose_data() {
         QTest::addColumn<QString>("back");
         QTest::addColumn<QString>("workup");
-        QTest::newRow("eso") << "Command6" << "Esotropia";
-        QTest::newRow("exo") << "Command7" << "Exotropia";
+        QTest::newRow("eso") << "Command6"
+                             << "Esotropia";
+        QTest::newRow("exo") << "Command7"
+                             << "Exotropia";
     }
     void backButtonsReturnToTheirWorkupAndClose() {
         QFETCH(QString, back);

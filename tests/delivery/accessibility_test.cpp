@@ -37,7 +37,8 @@ private slots:
             }
             ocutest::closeAllScreens();
         }
-        if (!unnamed.isEmpty()) QFAIL(qPrintable(QLatin1String("No accessible name: ") + unnamed.join(QLatin1String(", "))));
+        if (!unnamed.isEmpty())
+            QFAIL(qPrintable(QLatin1String("No accessible name: ") + unnamed.join(QLatin1String(", "))));
     }
 };
 

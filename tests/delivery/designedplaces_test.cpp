@@ -44,6 +44,7 @@ struct DesignedScreen {
 const QStringList kSixIrises = {"Image4", "Image5", "Image6", "Image7", "Image8", "Image9"};
 const QStringList kTwoIrises = {"Image2", "Image3"};
 
+// clang-format off
 const std::array<DesignedScreen, 5> kScreens = {{
     {"Esotropia", buildForm<Ui::EsoWorkup>, kSixIrises},
     {"Exotropia", buildForm<Ui::ExoWorkup>, kSixIrises},
@@ -51,6 +52,7 @@ const std::array<DesignedScreen, 5> kScreens = {{
     {"Form_AVP", buildForm<Ui::AvPatterns>, kSixIrises},
     {"Mov", buildForm<Ui::Movements>, kTwoIrises},
 }};
+// clang-format on
 
 struct Side {
     const char* property;
@@ -105,11 +107,18 @@ void compareSide(const Side& side, const QString& who, const QWidget* designed, 
     const double mm = declared.toDouble();
     if (formPx != ocu::mmToPx(mm)) {
         problems << QStringLiteral("%1: the form's geometry has %2 px, its %3 %4 mm is %5 px")
-                        .arg(who).arg(formPx).arg(QLatin1String(side.property)).arg(mm).arg(ocu::mmToPx(mm));
+                        .arg(who)
+                        .arg(formPx)
+                        .arg(QLatin1String(side.property))
+                        .arg(mm)
+                        .arg(ocu::mmToPx(mm));
     }
     if (shownPx != ocu::mmToPx(mm) || !qFuzzyCompare((shownMm.*side.millimetres)(), mm)) {
         problems << QStringLiteral("%1: shown at %2 mm (%3 px), the form says %4 mm")
-                        .arg(who).arg((shownMm.*side.millimetres)()).arg(shownPx).arg(mm);
+                        .arg(who)
+                        .arg((shownMm.*side.millimetres)())
+                        .arg(shownPx)
+                        .arg(mm);
     }
 }
 
@@ -140,8 +149,8 @@ private slots:
         const QRect formArea(QPoint(), form.size());
         const QRect shownArea(QPoint(), screen->size());
         for (const Side& side : {kWidth, kHeight}) {
-            compareSide(side, QStringLiteral("client area"), &form, formArea, shownArea, ocu::geometryMm(screen),
-                        false, problems);
+            compareSide(side, QStringLiteral("client area"), &form, formArea, shownArea, ocu::geometryMm(screen), false,
+                        problems);
         }
 
         int placedInMm = 0;

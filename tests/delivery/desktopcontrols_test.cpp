@@ -43,13 +43,16 @@ private slots:
         QTest::addColumn<QStringList>("entries");  // box, value, box, value...
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("AC/A Calculate") << "ACA" << "Option1" << QStringList{"Text1", "30", "Text2", "20"} << "Label4"
+        QTest::newRow("AC/A Calculate") << "ACA"
+                                        << "Option1" << QStringList{"Text1", "30", "Text2", "20"} << "Label4"
                                         << "Normal";
-        QTest::newRow("A-V patterns Enter") << "Form_AVP" << "Option2"
-                                            << QStringList{"Text2", "30", "Text1", "20", "Text3", "10"} << "Text4"
-                                            << " V Patterns Exotropia";
-        QTest::newRow("tutorial Calculate Grades") << "Mov" << "" << QStringList{"Text1", "45", "Text2", "45"}
-                                                   << "Label5" << "Grade 4 ";
+        QTest::newRow("A-V patterns Enter")
+            << "Form_AVP"
+            << "Option2" << QStringList{"Text2", "30", "Text1", "20", "Text3", "10"} << "Text4"
+            << " V Patterns Exotropia";
+        QTest::newRow("tutorial Calculate Grades") << "Mov"
+                                                   << "" << QStringList{"Text1", "45", "Text2", "45"} << "Label5"
+                                                   << "Grade 4 ";
     }
     void returnPressesTheScreensActionButton() {
         QFETCH(QString, screen);
@@ -112,7 +115,8 @@ private slots:
         for (QStringList* outcome : {&byClick, &byReturn}) {
             closeAllScreens();
             QWidget* window = openScreen(qPrintable(screen));
-            for (qsizetype i = 0; i < boxes.size(); ++i) retype(control<QLineEdit>(window, qPrintable(boxes[i])), values[i]);
+            for (qsizetype i = 0; i < boxes.size(); ++i)
+                retype(control<QLineEdit>(window, qPrintable(boxes[i])), values[i]);
             auto* last = control<QLineEdit>(window, qPrintable(boxes.last()));
             if (outcome == &byClick) {
                 pressTab(last);
@@ -162,7 +166,8 @@ private slots:
         auto* dose = control<QComboBox>(s, "cmbMRrec_R");
         QVERIFY(dose->isEnabled());
         // On the text, away from the arrow, where the window system delivers it.
-        QTest::mouseClick(s->windowHandle(), Qt::LeftButton, Qt::NoModifier, dose->mapTo(s, QPoint(8, dose->height() / 2)));
+        QTest::mouseClick(s->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          dose->mapTo(s, QPoint(8, dose->height() / 2)));
         QTRY_VERIFY(dose->view()->isVisible());
         QTest::keyClick(dose->view(), Qt::Key_Down);
         QTest::keyClick(dose->view(), Qt::Key_Return);
@@ -180,7 +185,8 @@ private slots:
         // A box not opened for dosing stays shut.
         auto* shut = control<QComboBox>(s, "cmbLRrec_R");
         QVERIFY(!shut->isEnabled());
-        QTest::mouseClick(s->windowHandle(), Qt::LeftButton, Qt::NoModifier, shut->mapTo(s, QPoint(8, shut->height() / 2)));
+        QTest::mouseClick(s->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          shut->mapTo(s, QPoint(8, shut->height() / 2)));
         QVERIFY(!shut->view()->isVisible());
     }
 

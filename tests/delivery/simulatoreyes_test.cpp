@@ -148,6 +148,7 @@ private slots:
         const QList<Row> gazeRows = {{"Image1", "Image4", "Image5", Expected::Above},
                                      {"Image2", "Image6", "Image7", Expected::Centred},
                                      {"Image3", "Image8", "Image9", Expected::Below}};
+        // clang-format off
         const QList<Screen> screens = {
             {"Esotropia", "", "", gazeRows},
             {"Exotropia", "", "", gazeRows},
@@ -162,13 +163,14 @@ private slots:
             {"Squint", "", "", {{"Image1", "Image2", "Image3", Expected::Centred}}},
             {"Mov", "", "", {{"Image1", "Image2", "Image3", Expected::Centred}}},
         };
+        // clang-format on
         for (const Screen& screen : screens) {
             for (const Row& row : screen.rows) {
                 for (const char* iris : {row.rightIris, row.leftIris}) {
                     const QString name = QStringLiteral("%1%2 %3").arg(
                         QLatin1String(screen.name), QLatin1String(screen.caption), QLatin1String(iris));
-                    QTest::newRow(qPrintable(name)) << screen.name << screen.pressed << row.face << iris
-                                                    << row.expected;
+                    QTest::newRow(qPrintable(name))
+                        << screen.name << screen.pressed << row.face << iris << row.expected;
                 }
             }
         }
@@ -209,17 +211,18 @@ private slots:
         const double spaceAbove = mm(irisRect.top() - (std::max(leftAbove, rightAbove) + 1));
         const double spaceBelow = mm(std::min(leftBelow, rightBelow) - (irisRect.bottom() + 1));
 
-        const QString measured = QStringLiteral("iris centre %1 mm right, %2 mm below the cross-hairs; "
-                                                "white of the eye %3 mm above it, %4 mm below it")
+        const QString measured = QStringLiteral(
+                                     "iris centre %1 mm right, %2 mm below the cross-hairs; "
+                                     "white of the eye %3 mm above it, %4 mm below it")
                                      .arg(right, 0, 'f', 2)
                                      .arg(down, 0, 'f', 2)
                                      .arg(spaceAbove, 0, 'f', 2)
                                      .arg(spaceBelow, 0, 'f', 2);
         QVERIFY2(std::abs(right) <= kToleranceMm, qPrintable(measured));
         switch (expected) {
-            case Expected::Centred: QVERIFY2(std::abs(down) <= kToleranceMm, qPrintable(measured)); break;
-            case Expected::Above: QVERIFY2(down < -kToleranceMm, qPrintable(measured)); break;
-            case Expected::Below: QVERIFY2(down > kToleranceMm, qPrintable(measured)); break;
+        case Expected::Centred: QVERIFY2(std::abs(down) <= kToleranceMm, qPrintable(measured)); break;
+        case Expected::Above: QVERIFY2(down < -kToleranceMm, qPrintable(measured)); break;
+        case Expected::Below: QVERIFY2(down > kToleranceMm, qPrintable(measured)); break;
         }
         QVERIFY2(spaceAbove >= 0 && spaceBelow >= 0, qPrintable(QStringLiteral("the iris crosses a lid: ") + measured));
     }

@@ -71,9 +71,12 @@ private slots:
         const QRect available = screen->screen()->availableGeometry();
         QVERIFY2(available.contains(screen->frameGeometry()),
                  qPrintable(QStringLiteral("frame %1,%2 %3x%4 outside %5x%6")
-                                .arg(screen->frameGeometry().x()).arg(screen->frameGeometry().y())
-                                .arg(screen->frameGeometry().width()).arg(screen->frameGeometry().height())
-                                .arg(available.width()).arg(available.height())));
+                                .arg(screen->frameGeometry().x())
+                                .arg(screen->frameGeometry().y())
+                                .arg(screen->frameGeometry().width())
+                                .arg(screen->frameGeometry().height())
+                                .arg(available.width())
+                                .arg(available.height())));
         const QSize designed = designedSize(screen);
         const bool fits = designed.width() <= available.width() - 16 && designed.height() <= available.height() - 40;
         QCOMPARE(ocu::scrollingContent(screen) == nullptr, fits);

@@ -39,6 +39,7 @@ struct DeclaredOrder {
     const char* order;
 };
 
+// clang-format off
 const DeclaredOrder kOrders[] = {
     {"Form_PD", "", "Text1 Command1"},
     {"Terms", "", "Text1 Frame1 Command1 Command2"},
@@ -93,10 +94,9 @@ const DeclaredOrder kOrders[] = {
      "Frame3 Frame4 Frame5 Frame6 LinfGr1 LinfGr2 LinfGr3 LinfGr4 RInfgr1 RInfgr2 RInfgr3 RInfgr4 "
      "LsupGr1 LsupGr2 LsupGr3 LsupGr4 RsupGr1 RsupGr2 RsupGr3 RsupGr4 Frame7 Command6"},
 };
+// clang-format on
 
-QStringList words(const char* text) {
-    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
+QStringList words(const char* text) { return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 
 QWidget* focused() { return QApplication::focusWidget(); }
 
@@ -111,15 +111,14 @@ const QObject* stopKey(const QWidget* widget) {
 }
 
 QString stopName(const QWidget* widget) {
-    return isOption(widget) ? widget->parentWidget()->objectName() + QStringLiteral(" options")
-                            : widget->objectName();
+    return isOption(widget) ? widget->parentWidget()->objectName() + QStringLiteral(" options") : widget->objectName();
 }
 
 // What Tab stops at: shown, enabled and taking focus by Tab, and not handing
 // it on (as the text line inside an editable drop-down does to the drop-down).
 bool takesTab(const QWidget* widget, const QWidget* screen) {
-    return widget->isVisibleTo(screen) && widget->isEnabled() && widget->focusProxy() == nullptr
-           && (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    return widget->isVisibleTo(screen) && widget->isEnabled() && widget->focusProxy() == nullptr &&
+           (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
 }
 
 // Every Tab stop of the screen, by key, with the widgets that make it.
@@ -132,8 +131,8 @@ QHash<const QObject*, QList<QWidget*>> stopsOf(QWidget* screen) {
 }
 
 struct Item {
-    QRect rect;               // in the coordinates of the container being read
-    QList<QWidget*> stops;    // one widget per Tab stop, in reading order
+    QRect rect;             // in the coordinates of the container being read
+    QList<QWidget*> stops;  // one widget per Tab stop, in reading order
 };
 
 // Rows top to bottom, each left to right (see the head of this file).
@@ -236,9 +235,8 @@ private slots:
         QTest::addColumn<QStringList>("order");
         for (const DeclaredOrder& row : kOrders) {
             const QString name = *row.clicks == '\0' ? QString::fromLatin1(row.screen)
-                                                      : QStringLiteral("%1 after %2").arg(row.screen, row.clicks);
-            QTest::newRow(qPrintable(name)) << QString::fromLatin1(row.screen) << words(row.clicks)
-                                            << words(row.order);
+                                                     : QStringLiteral("%1 after %2").arg(row.screen, row.clicks);
+            QTest::newRow(qPrintable(name)) << QString::fromLatin1(row.screen) << words(row.clicks) << words(row.order);
         }
     }
 
@@ -257,8 +255,7 @@ private slots:
         for (const QString& name : order) {
             auto* named = window->findChild<QWidget*>(name);
             QVERIFY2(named != nullptr, qPrintable(name + QStringLiteral(" is not on the screen")));
-            const QList<QWidget*> its = takesTab(named, window) ? QList<QWidget*>{named}
-                                                                : stopsInside(named, window);
+            const QList<QWidget*> its = takesTab(named, window) ? QList<QWidget*>{named} : stopsInside(named, window);
             QVERIFY2(!its.isEmpty(), qPrintable(name + QStringLiteral(" holds no Tab stop")));
             for (QWidget* stop : its) {
                 QVERIFY2(!placed.contains(stopKey(stop)),
@@ -282,14 +279,14 @@ private slots:
         const QString forwardText = namesOf(forward).join(u' ');
         QVERIFY2(closed, qPrintable(QStringLiteral("Tab does not come back to the start: ") + forwardText));
         QVERIFY2(namesOf(forward) == namesOf(expected),
-                 qPrintable(QStringLiteral("\n  Tab goes  ") + forwardText
-                            + QStringLiteral("\n  declared  ") + namesOf(expected).join(u' ')));
+                 qPrintable(QStringLiteral("\n  Tab goes  ") + forwardText + QStringLiteral("\n  declared  ") +
+                            namesOf(expected).join(u' ')));
         // Tab arrives on a frame's options at its first one.
         QCOMPARE(forward, expected);
 
         QList<QWidget*> backward = walk(window, expected.front(), Qt::Key_Backtab, presses, &closed);
-        QVERIFY2(closed, qPrintable(QStringLiteral("Shift+Tab does not come back to the start: ")
-                                    + namesOf(backward).join(u' ')));
+        QVERIFY2(closed, qPrintable(QStringLiteral("Shift+Tab does not come back to the start: ") +
+                                    namesOf(backward).join(u' ')));
         std::reverse(backward.begin() + 1, backward.end());
         QCOMPARE(namesOf(backward), namesOf(expected));
         QVERIFY2(answerer.texts().isEmpty(), qPrintable(answerer.texts().join(u'|')));

@@ -16,9 +16,7 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
-bool closeEnough(double a, double b) {
-    return a == b || std::fabs(a - b) <= std::fabs(b) * 1e-14;
-}
+bool closeEnough(double a, double b) { return a == b || std::fabs(a - b) <= std::fabs(b) * 1e-14; }
 
 }  // namespace
 

@@ -30,11 +30,12 @@
 #include <thread>
 
 #include "knownmessages.h"
-#include "shell/navigator.h"
 #include "screenregistry.h"
+#include "shell/navigator.h"
 
 namespace {
 
+// clang-format off
 const QStringList kInputs = {
     QStringLiteral("0"), QStringLiteral("15"), QStringLiteral("25"), QStringLiteral("40"),
     QStringLiteral("55"), QStringLiteral("90"), QStringLiteral("91"), QStringLiteral("-5"),
@@ -358,6 +359,7 @@ private:
     std::atomic<bool> stopWatchdog_{false};
     std::thread watchdog_;
 };
+// clang-format on
 
 }  // namespace
 

@@ -102,13 +102,27 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("menu") << "SB_Manage" << "Paralytic Squints" << "";
-        QTest::newRow("workup") << "Paralytic" << "Paralytic Squints Workup" << "Ocuvance";
-        QTest::newRow("third") << "Third_man" << "Management of Third Nerve Palsy" << "";
-        QTest::newRow("sixth") << "Sixth_man" << "Sixth Nerve Palsy" << "";
-        QTest::newRow("superior oblique") << "SQman" << "Management Superior Oblique Palsy" << "";
-        QTest::newRow("knapp") << "Knapp" << "Management Superior Oblique Palsy" << "";
-        QTest::newRow("parks") << "Parks" << "Parks three Step Test" << "Ocuvance";
+        QTest::newRow("menu") << "SB_Manage"
+                              << "Paralytic Squints"
+                              << "";
+        QTest::newRow("workup") << "Paralytic"
+                                << "Paralytic Squints Workup"
+                                << "Ocuvance";
+        QTest::newRow("third") << "Third_man"
+                               << "Management of Third Nerve Palsy"
+                               << "";
+        QTest::newRow("sixth") << "Sixth_man"
+                               << "Sixth Nerve Palsy"
+                               << "";
+        QTest::newRow("superior oblique") << "SQman"
+                                          << "Management Superior Oblique Palsy"
+                                          << "";
+        QTest::newRow("knapp") << "Knapp"
+                               << "Management Superior Oblique Palsy"
+                               << "";
+        QTest::newRow("parks") << "Parks"
+                               << "Parks three Step Test"
+                               << "Ocuvance";
     }
     void bannersAndWindowCaptions() {
         QFETCH(QString, screen);

@@ -22,9 +22,12 @@ private slots:
     void switchboardLeadsToTheParalyticScreens_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("paralytic") << "Command9" << "SB_Manage";
-        QTest::newRow("parks") << "Command6" << "Parks";
-        QTest::newRow("knapp") << "Command11" << "Knapp";
+        QTest::newRow("paralytic") << "Command9"
+                                   << "SB_Manage";
+        QTest::newRow("parks") << "Command6"
+                               << "Parks";
+        QTest::newRow("knapp") << "Command11"
+                               << "Knapp";
     }
     void switchboardLeadsToTheParalyticScreens() {
         QFETCH(QString, button);
@@ -39,12 +42,18 @@ private slots:
     void eachMenuButtonReplacesTheMenuByItsScreen_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("workup") << "Command6" << "Paralytic";
-        QTest::newRow("hypertropia") << "Command7" << "Parks";
-        QTest::newRow("third") << "Command1" << "Third_man";
-        QTest::newRow("fourth") << "Command2" << "SQman";
-        QTest::newRow("sixth") << "Command3" << "Sixth_man";
-        QTest::newRow("home") << "Command8" << "SBoard";
+        QTest::newRow("workup") << "Command6"
+                                << "Paralytic";
+        QTest::newRow("hypertropia") << "Command7"
+                                     << "Parks";
+        QTest::newRow("third") << "Command1"
+                               << "Third_man";
+        QTest::newRow("fourth") << "Command2"
+                                << "SQman";
+        QTest::newRow("sixth") << "Command3"
+                               << "Sixth_man";
+        QTest::newRow("home") << "Command8"
+                              << "SBoard";
     }
     void eachMenuButtonReplacesTheMenuByItsScreen() {
         QFETCH(QString, button);

@@ -107,8 +107,10 @@ private slots:
         QVERIFY(left->text().isEmpty() && right->text().isEmpty());
         choose(control<QRadioButton>(screen, "Option4"));
         click(management);
-        QCOMPARE(left->text(), QStringLiteral("Option1. Lateral transposition of superior rectus and inferior rectus."));
-        QCOMPARE(right->text(), QStringLiteral(" Option 2. Jensen procedure + Recession or chemodenervation of medial rectus."));
+        QCOMPARE(left->text(),
+                 QStringLiteral("Option1. Lateral transposition of superior rectus and inferior rectus."));
+        QCOMPARE(right->text(),
+                 QStringLiteral(" Option 2. Jensen procedure + Recession or chemodenervation of medial rectus."));
         QCOMPARE(shownBackground(right), kResult);
         choose(control<QRadioButton>(screen, "Option3"));
         click(management);

@@ -123,8 +123,10 @@ private slots:
     void homeClosesEitherScreen_data() {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("home");
-        QTest::newRow("management") << "SQman" << "Command8";
-        QTest::newRow("knapp") << "Knapp" << "Command3";
+        QTest::newRow("management") << "SQman"
+                                    << "Command8";
+        QTest::newRow("knapp") << "Knapp"
+                               << "Command3";
     }
     void homeClosesEitherScreen() {
         QFETCH(QString, screen);

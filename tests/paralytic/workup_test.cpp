@@ -23,9 +23,9 @@ private slots:
     void opensWithItsDesignedSelectionsAndEmptyResults() {
         QWidget* screen = openScreen("Paralytic");
         QCOMPARE(screen->windowTitle(), QStringLiteral("Ocuvance"));
-        for (const char* name : {"Option1", "Option3", "Option5", "Option7", "Option10", "Option11", "Option13",
-                                 "Option15", "Option17", "Option20", "Option21", "Option22", "Option24",
-                                 "Option27", "Option29"}) {
+        for (const char* name :
+             {"Option1", "Option3", "Option5", "Option7", "Option10", "Option11", "Option13", "Option15", "Option17",
+              "Option20", "Option21", "Option22", "Option24", "Option27", "Option29"}) {
             QVERIFY2(control<QRadioButton>(screen, name)->isChecked(), name);
         }
         QCOMPARE(control<QGroupBox>(screen, "Frame1")->title(), QStringLiteral("Step1----------Right Eye Ductions "));
@@ -62,8 +62,9 @@ private slots:
         choose(control<QRadioButton>(screen, "Option8"));
         choose(control<QRadioButton>(screen, "Option9"));
         click(enter);
-        QCOMPARE(control<QLabel>(screen, "Label3")->text(),
-                 QStringLiteral("Diff. Diagn Dysthroid Ophthalmopathy , Myasthenia Gravis,Orbital Myositis,Orbital Tumour"));
+        QCOMPARE(
+            control<QLabel>(screen, "Label3")->text(),
+            QStringLiteral("Diff. Diagn Dysthroid Ophthalmopathy , Myasthenia Gravis,Orbital Myositis,Orbital Tumour"));
         QCOMPARE(shownBackground(control<QLabel>(screen, "Label3")), kDifferential);
         // Abduction and adduction restricted without ptosis: Label3 is left alone.
         choose(control<QRadioButton>(screen, "Option2"));
@@ -73,8 +74,9 @@ private slots:
         click(enter);
         QCOMPARE(control<QLabel>(screen, "Label1")->text(),
                  QStringLiteral("Right Eye Daune's Syndrome,1 & 3 Or Dysthroid Ophthalmopathy Or Myasthenia Gravis"));
-        QCOMPARE(control<QLabel>(screen, "Label3")->text(),
-                 QStringLiteral("Diff. Diagn Dysthroid Ophthalmopathy , Myasthenia Gravis,Orbital Myositis,Orbital Tumour"));
+        QCOMPARE(
+            control<QLabel>(screen, "Label3")->text(),
+            QStringLiteral("Diff. Diagn Dysthroid Ophthalmopathy , Myasthenia Gravis,Orbital Myositis,Orbital Tumour"));
         QCOMPARE(shownBackground(control<QLabel>(screen, "Label3")), kDifferential);
         // All four restricted without ptosis empties Label3 but keeps its colour.
         choose(control<QRadioButton>(screen, "Option6"));
@@ -109,8 +111,10 @@ private slots:
         QVERIFY(control<QLabel>(screen, "Label2")->text().isEmpty());
         QCOMPARE(control<QLabel>(screen, "Label5")->text(), QStringLiteral(" Supranuclear Gaze Palsy"));
         QCOMPARE(shownBackground(control<QLabel>(screen, "Label5")), kResult);
-        QCOMPARE(control<QLabel>(screen, "Label6")->text(),
-                 QStringLiteral("Differntial Diagnosis (Parkinson Disease , Restictive Thyroid Myopathy,B/L Double Elevator Palsy)"));
+        QCOMPARE(
+            control<QLabel>(screen, "Label6")->text(),
+            QStringLiteral(
+                "Differntial Diagnosis (Parkinson Disease , Restictive Thyroid Myopathy,B/L Double Elevator Palsy)"));
         QCOMPARE(shownBackground(control<QLabel>(screen, "Label6")), kDifferential);
     }
 
@@ -138,9 +142,12 @@ private slots:
     void managementButtonsOpenThePalsiesAndKeepTheWorkup_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("third") << "Command5" << "Third_man";
-        QTest::newRow("fourth") << "Command4" << "SQman";
-        QTest::newRow("sixth") << "Command6" << "Sixth_man";
+        QTest::newRow("third") << "Command5"
+                               << "Third_man";
+        QTest::newRow("fourth") << "Command4"
+                                << "SQman";
+        QTest::newRow("sixth") << "Command6"
+                               << "Sixth_man";
     }
     void managementButtonsOpenThePalsiesAndKeepTheWorkup() {
         QFETCH(QString, button);

@@ -2,13 +2,13 @@
 // up writes each page it takes into a PDF, which is read back and looked at.
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QDir>
 #include <QDirIterator>
-#include <QRegularExpression>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
@@ -51,8 +51,9 @@ private slots:
         queue_ = qEnvironmentVariable("OCUVANCE_TEST_QUEUE");
         outFolder_ = qEnvironmentVariable("OCUVANCE_TEST_PDF_DIR");
         if (queue_.isEmpty() || outFolder_.isEmpty()) {
-            QSKIP("No CUPS test queue: CUPS could not be started here, or the tests were not run by "
-                  "scripts/test.sh, which sets up the cups-pdf queue");
+            QSKIP(
+                "No CUPS test queue: CUPS could not be started here, or the tests were not run by "
+                "scripts/test.sh, which sets up the cups-pdf queue");
         }
         for (const char* tool : {"pdfinfo", "pdftoppm", "pdftotext"}) {
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
@@ -77,8 +78,11 @@ private slots:
 
         QString info;
         const QString pdf = printedPdf(earlier, &info);
-        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF appeared in %1; jobs: %2").arg(
-                                     outFolder_, run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue_}))));
+        QVERIFY2(
+            !pdf.isEmpty(),
+            qPrintable(QStringLiteral("no PDF appeared in %1; jobs: %2")
+                           .arg(outFolder_, run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"),
+                                                                           QStringLiteral("-o"), queue_}))));
         // The page is ours to read and then to throw away.
         const auto removePdf = qScopeGuard([pdf] { QFile::remove(pdf); });
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
@@ -89,7 +93,8 @@ private slots:
         bool drawn = false;
         const QString said = run(QStringLiteral("pdftoppm"),
                                  {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
-                                  QStringLiteral("-singlefile"), pdf, stem}, &drawn);
+                                  QStringLiteral("-singlefile"), pdf, stem},
+                                 &drawn);
         QVERIFY2(drawn, qPrintable(said));
         const QImage page(stem + QStringLiteral(".png"));
         QVERIFY(!page.isNull());
@@ -100,9 +105,13 @@ private slots:
         QVERIFY2(!inked.isEmpty(), "the printed page is blank");
         const double screenRatio = double(home->width()) / home->height();
         const double inkedRatio = double(inked.width()) / inked.height();
-        QVERIFY2(qAbs(inkedRatio - screenRatio) < 0.04 * screenRatio || qAbs(1 / inkedRatio - screenRatio) < 0.04 * screenRatio,
-                 qPrintable(QStringLiteral("screen %1 x %2, printed %3 x %4").arg(home->width()).arg(home->height())
-                                .arg(inked.width()).arg(inked.height())));
+        QVERIFY2(qAbs(inkedRatio - screenRatio) < 0.04 * screenRatio ||
+                     qAbs(1 / inkedRatio - screenRatio) < 0.04 * screenRatio,
+                 qPrintable(QStringLiteral("screen %1 x %2, printed %3 x %4")
+                                .arg(home->width())
+                                .arg(home->height())
+                                .arg(inked.width())
+                                .arg(inked.height())));
         // Scaled up to the printable area, not a small picture in a corner.
         QVERIFY(inked.width() > page.width() * 0.7 || inked.height() > page.height() * 0.7);
         // The banner and strips in the highlight colour take a fair share of it.
@@ -111,7 +120,10 @@ private slots:
         for (int y = inked.top(); y <= inked.bottom(); ++y) {
             for (int x = inked.left(); x <= inked.right(); ++x) {
                 const QColor p = page.pixelColor(x, y);
-                if (qAbs(p.red() - highlight.red()) + qAbs(p.green() - highlight.green()) + qAbs(p.blue() - highlight.blue()) < 60) ++banner;
+                if (qAbs(p.red() - highlight.red()) + qAbs(p.green() - highlight.green()) +
+                        qAbs(p.blue() - highlight.blue()) <
+                    60)
+                    ++banner;
             }
         }
         QVERIFY2(banner > qsizetype(inked.width()) * inked.height() / 50,
@@ -132,20 +144,20 @@ private slots:
         const auto removePdf = qScopeGuard([pdf] { QFile::remove(pdf); });
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
         bool read = false;
-        const QString second = run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf,
-                                                                 QStringLiteral("-")}, &read);
+        const QString second = run(QStringLiteral("pdftotext"),
+                                   {QStringLiteral("-f"), QStringLiteral("2"), pdf, QStringLiteral("-")}, &read);
         QVERIFY(read);
         for (const QString& line : summary) QVERIFY2(second.contains(line), qPrintable(line + u'\n' + second));
     }
 
     void aQueueThatRefusesJobsIsReportedAsNotPrinted() {
-        const QString reject = QStandardPaths::findExecutable(QStringLiteral("cupsreject"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+        const QString reject = QStandardPaths::findExecutable(
+            QStringLiteral("cupsreject"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
         bool rejected = false;
         if (!reject.isEmpty()) run(reject, {queue_}, &rejected);
         if (!rejected) QSKIP("cupsreject is not allowed here, so the queue cannot be made to refuse jobs");
-        const auto accept = qScopeGuard([this, reject] {
-            run(QFileInfo(reject).dir().filePath(QStringLiteral("cupsaccept")), {queue_});
-        });
+        const auto accept = qScopeGuard(
+            [this, reject] { run(QFileInfo(reject).dir().filePath(QStringLiteral("cupsaccept")), {queue_}); });
         QWidget* home = openScreen("SBoard");
         QCOMPARE(ocu::PrintService::instance().printWindow(home), ocu::PrintOutcome::Refused);
     }

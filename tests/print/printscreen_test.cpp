@@ -58,9 +58,11 @@ private slots:
         QWidget* print = openScreen("Print_01");
         QCOMPARE(print->windowTitle(), QStringLiteral("Print"));
         QCOMPARE(control<QLabel>(print, "Banner")->text(), ocu::bannerText(QString()));
-        QCOMPARE(control<QGroupBox>(print, "Frame1")->title(), QStringLiteral("Please Select Printer Or Saving Option"));
+        QCOMPARE(control<QGroupBox>(print, "Frame1")->title(),
+                 QStringLiteral("Please Select Printer Or Saving Option"));
         QCOMPARE(control<QGroupBox>(print, "Frame2")->title(), QString());
         QVERIFY(control<QLabel>(print, "Label3")->text().isEmpty());
+        // clang-format off
         const QList<QPair<const char*, const char*>> buttons = {
             {"Command1", "Enter"}, {"Command2", "Print"}, {"Command3", "Cancel"}, {"Command4", "Close"}};
         for (const auto& [name, caption] : buttons) QCOMPARE(control<QPushButton>(print, name)->text(), QString(caption));
@@ -98,6 +100,7 @@ private slots:
             QCOMPARE(box->placeholderText(), QStringLiteral("Please Select Printer"));
             QVERIFY(box->currentText().isEmpty());
         } else {
+            // clang-format on
             QCOMPARE(box->currentText(), defaultName);
         }
     }
@@ -178,14 +181,16 @@ private slots:
         QVERIFY(qAbs(double(inked.width()) / inked.height() - 800.0 / 560.0) < 0.02);
         QVERIFY(inked.width() > job.page.width() * 0.8 || inked.height() > job.page.height() * 0.8);
         // The banner colour at its corner of the page, and the screen untouched.
-        QCOMPARE(job.page.pixelColor(inked.right() - 2, inked.top() + 2), printed->palette().color(QPalette::Highlight));
+        QCOMPARE(job.page.pixelColor(inked.right() - 2, inked.top() + 2),
+                 printed->palette().color(QPalette::Highlight));
         QCOMPARE(printed->grab().toImage(), before);
         QCOMPARE(control<QLabel>(printed, "Label1")->text(), QStringLiteral("Deviation 40 PD"));
         QVERIFY(Navigator::instance().find("Print_01") == print && print->isVisible());
         // Said in a line of its own, not in a box to dismiss.
         const QString outcome = control<QLabel>(print, "lblOutcome")->text();
         QVERIFY2(outcome.startsWith(QStringLiteral("Handed to the printer Office at ")), qPrintable(outcome));
-        QVERIFY(QTime::fromString(outcome.section(QLatin1Char(' '), -1).chopped(1), QStringLiteral("HH:mm:ss")).isValid());
+        QVERIFY(
+            QTime::fromString(outcome.section(QLatin1Char(' '), -1).chopped(1), QStringLiteral("HH:mm:ss")).isValid());
     }
 
     void aHiddenScreenIsPrintedAndStaysHidden() {
@@ -224,9 +229,8 @@ private slots:
         flushDeletes();
         click(control<QPushButton>(print, "Command2"));
         QVERIFY(bench_->jobs.isEmpty());
-        QCOMPARE(answerer.texts(),
-                 QStringList{" The Exotropia screen has been closed, so there is nothing to print. "
-                             "Please open it again and press its Print button. "});
+        QCOMPARE(answerer.texts(), QStringList{" The Exotropia screen has been closed, so there is nothing to print. "
+                                               "Please open it again and press its Print button. "});
         QCOMPARE(answerer.titles(), QStringList{"Ocuvance"});
     }
 

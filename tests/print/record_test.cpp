@@ -7,6 +7,7 @@
 // With OCUVANCE_RECORD_COPY_TO set to a folder, each PDF saved is copied
 // there to be looked at.
 
+#include <sys/resource.h>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -24,13 +25,12 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 #include "calculator/rules/doses.h"
 #include "print/printservice.h"
@@ -56,16 +56,41 @@ struct Road {
     const char* handOff;
 };
 
-const Road kEsoRoad{"Esotropia", "Command1",
-                    {{"Text2", "Asha Kumar"}, {"Text3", "6"}, {"Text4", "F"}, {"Text5", "R-77"},
-                     {"Text7", "Dr Mehta"}, {"Text11", "City Eye Clinic"}, {"D", "35"}, {"N", "35"},
-                     {"N3", "20"}, {"UP", "30"}, {"DN", "35"}},
-                    "Command2", {"Option8", "Option12"}, "Command3", "Command4"};
-const Road kExoRoad{"Exotropia", "Command2",
-                    {{"Text2", "Ravi Kumar"}, {"Text3", "9"}, {"Text4", "M"}, {"Text5", "X-12"},
-                     {"Text7", "Dr Iyer"}, {"Text11", "Lake Eye Hospital"}, {"D", "30"}, {"N", "28"},
-                     {"UP", "40"}, {"DN", "10"}, {"N60", "30"}, {"N3", "39"}},
-                    "Command1", {"Option12", "Option18", "Option15"}, "Command4", "Command2"};
+const Road kEsoRoad{"Esotropia",
+                    "Command1",
+                    {{"Text2", "Asha Kumar"},
+                     {"Text3", "6"},
+                     {"Text4", "F"},
+                     {"Text5", "R-77"},
+                     {"Text7", "Dr Mehta"},
+                     {"Text11", "City Eye Clinic"},
+                     {"D", "35"},
+                     {"N", "35"},
+                     {"N3", "20"},
+                     {"UP", "30"},
+                     {"DN", "35"}},
+                    "Command2",
+                    {"Option8", "Option12"},
+                    "Command3",
+                    "Command4"};
+const Road kExoRoad{"Exotropia",
+                    "Command2",
+                    {{"Text2", "Ravi Kumar"},
+                     {"Text3", "9"},
+                     {"Text4", "M"},
+                     {"Text5", "X-12"},
+                     {"Text7", "Dr Iyer"},
+                     {"Text11", "Lake Eye Hospital"},
+                     {"D", "30"},
+                     {"N", "28"},
+                     {"UP", "40"},
+                     {"DN", "10"},
+                     {"N60", "30"},
+                     {"N3", "39"}},
+                    "Command1",
+                    {"Option12", "Option18", "Option15"},
+                    "Command4",
+                    "Command2"};
 
 const Road& roadOf(const QString& workup) { return workup == QLatin1String("Exotropia") ? kExoRoad : kEsoRoad; }
 
@@ -197,6 +222,7 @@ QStringList entriesOf(const QString& folder) {
 
 ocu::calc::DoseBox doseBoxNamed(const QString& name) {
     using ocu::calc::DoseBox;
+    // clang-format off
     static const QHash<QString, DoseBox> boxes = {
         {"cmbLRrec_R", DoseBox::LRrec_R}, {"cmbLRrec_L", DoseBox::LRrec_L}, {"cmbMRres_R", DoseBox::MRres_R},
         {"cmbMRres_L", DoseBox::MRres_L}, {"cmbLRres_R", DoseBox::LRres_R}, {"cmbLRres_L", DoseBox::LRres_L},
@@ -231,6 +257,7 @@ public:
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
+    // clang-format on
     ~FullDisk() {
         setrlimit(RLIMIT_FSIZE, &before_);
         std::signal(SIGXFSZ, previous_);
@@ -312,7 +339,8 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         for (const char* paper : {"A4", "Letter"}) {
             for (bool summary : {false, true}) {
-                const QString tail = QString::fromLatin1(summary ? " with summary on %1" : " on %1").arg(QLatin1String(paper));
+                const QString tail =
+                    QString::fromLatin1(summary ? " with summary on %1" : " on %1").arg(QLatin1String(paper));
                 QTest::addRow("Esotropia%s", qPrintable(tail))
                     << "Esotropia" << summary << paper << QStringList{"Asha Kumar", "Dr Mehta"};
                 QTest::addRow("Exotropia%s", qPrintable(tail))
@@ -369,10 +397,11 @@ private slots:
         const QString text = tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         for (const QString& expected : texts) QVERIFY2(text.contains(expected), qPrintable(expected + u'\n' + text));
         if (withSummary) {
-            const QString summary = tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf,
-                                                                       QStringLiteral("-")});
-            for (const QString& expected : QStringList{QStringLiteral("Plan summary"), QStringLiteral("Patient: ") + texts[0],
-                                                       QStringLiteral("Surgeon:")}) {
+            const QString summary = tool(QStringLiteral("pdftotext"),
+                                         {QStringLiteral("-f"), QStringLiteral("2"), pdf, QStringLiteral("-")});
+            for (const QString& expected :
+                 QStringList{QStringLiteral("Plan summary"), QStringLiteral("Patient: ") + texts[0],
+                             QStringLiteral("Surgeon:")}) {
                 QVERIFY2(summary.contains(expected), qPrintable(expected + u'\n' + summary));
             }
         }
@@ -411,17 +440,17 @@ private slots:
         SaveDialogAnswerer dialog(pdf);
         click(control<QPushButton>(print, "cmdSavePdf"));
         keepCopy(pdf);
-        const QString text = tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf,
-                                                                QStringLiteral("-")});
+        const QString text =
+            tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf, QStringLiteral("-")});
         using ocu::calc::DoseBox;
         const QString total = control<QLineEdit>(calculator, "CTotal")->text();
         QCOMPARE(total, QStringLiteral("32.5"));
-        for (const QString& line : {QStringLiteral("Patient: Asha Kumar"),
-                                    lineOf(DoseBox::MRrec_R, "OD", "medial rectus recession", "5.0 mm").trimmed(),
-                                    lineOf(DoseBox::MRrec_L, "OS", "medial rectus recession", "4.5 mm").trimmed(),
-                                    QStringLiteral("Total correction: %1 PD").arg(total),
-                                    QStringLiteral("Deviation: 35 PD"),
-                                    QStringLiteral("Residual (deviation - total): 2.5 PD, under-correction")}) {
+        for (const QString& line :
+             {QStringLiteral("Patient: Asha Kumar"),
+              lineOf(DoseBox::MRrec_R, "OD", "medial rectus recession", "5.0 mm").trimmed(),
+              lineOf(DoseBox::MRrec_L, "OS", "medial rectus recession", "4.5 mm").trimmed(),
+              QStringLiteral("Total correction: %1 PD").arg(total), QStringLiteral("Deviation: 35 PD"),
+              QStringLiteral("Residual (deviation - total): 2.5 PD, under-correction")}) {
             QVERIFY2(text.contains(line), qPrintable(line + u'\n' + text));
         }
     }
@@ -437,20 +466,21 @@ private slots:
         QTest::addColumn<QString>("residual");
         QTest::newRow("eso, centred") << "Esotropia" << QStringList{"cmbMRrec_R", "cmbMRrec_L"}
                                       << QStringList{"5.0 mm", "5.0 mm"}
-                                      << QStringList{"OD medial rectus recession", "OS medial rectus recession"}
-                                      << "35" << "0 PD";
-        QTest::newRow("eso, under-corrected") << "Esotropia" << QStringList{"cmbMRrec_R", "cmbMRrec_L"}
-                                              << QStringList{"5.0 mm", "4.5 mm"}
-                                              << QStringList{"OD medial rectus recession", "OS medial rectus recession"}
-                                              << "32.5" << "2.5 PD, under-correction";
+                                      << QStringList{"OD medial rectus recession", "OS medial rectus recession"} << "35"
+                                      << "0 PD";
+        QTest::newRow("eso, under-corrected")
+            << "Esotropia" << QStringList{"cmbMRrec_R", "cmbMRrec_L"} << QStringList{"5.0 mm", "4.5 mm"}
+            << QStringList{"OD medial rectus recession", "OS medial rectus recession"} << "32.5"
+            << "2.5 PD, under-correction";
         QTest::newRow("exo, centred") << "Exotropia" << QStringList{"cmbLRrec_R", "cmbLRrec_L"}
                                       << QStringList{"6.0 mm", "6.0 mm"}
                                       << QStringList{"OD lateral rectus recession", "OS lateral rectus recession"}
-                                      << "30" << "0 PD";
-        QTest::newRow("exo, under-corrected") << "Exotropia" << QStringList{"cmbLRrec_R", "cmbLRrec_L"}
-                                              << QStringList{"5.0 mm", "5.0 mm"}
-                                              << QStringList{"OD lateral rectus recession", "OS lateral rectus recession"}
-                                              << "20" << "10 PD, under-correction";
+                                      << "30"
+                                      << "0 PD";
+        QTest::newRow("exo, under-corrected")
+            << "Exotropia" << QStringList{"cmbLRrec_R", "cmbLRrec_L"} << QStringList{"5.0 mm", "5.0 mm"}
+            << QStringList{"OD lateral rectus recession", "OS lateral rectus recession"} << "20"
+            << "10 PD, under-correction";
     }
     void theCalculatorShowsThePlanSummary() {
         QFETCH(QString, workup);
@@ -470,24 +500,28 @@ private slots:
         // Each dose reaches the summary as soon as its box is left.
         for (qsizetype i = 0; i < boxes.size(); ++i) {
             dose(calculator, qPrintable(boxes[i]), qPrintable(items[i]));
-            const QString line = lineOf(doseBoxNamed(boxes[i]), qPrintable(lines[i].left(2)), qPrintable(lines[i].mid(3)),
-                                        qPrintable(items[i]));
-            QVERIFY2(summary->toPlainText().split(u'\n').contains(line), qPrintable(line + u'\n' + summary->toPlainText()));
+            const QString line = lineOf(doseBoxNamed(boxes[i]), qPrintable(lines[i].left(2)),
+                                        qPrintable(lines[i].mid(3)), qPrintable(items[i]));
+            QVERIFY2(summary->toPlainText().split(u'\n').contains(line),
+                     qPrintable(line + u'\n' + summary->toPlainText()));
         }
         click(control<QPushButton>(calculator, "Showresult"));
         QCOMPARE(control<QLineEdit>(calculator, "CTotal")->text(), total);
         const QStringList shown = summary->toPlainText().split(u'\n');
         QVERIFY2(shown.contains(QStringLiteral("Total correction: %1 PD").arg(total)), qPrintable(shown.join(u'\n')));
-        QVERIFY2(shown.contains(QStringLiteral("Residual (deviation - total): ") + residual), qPrintable(shown.join(u'\n')));
+        QVERIFY2(shown.contains(QStringLiteral("Residual (deviation - total): ") + residual),
+                 qPrintable(shown.join(u'\n')));
         // The box shows the plan from its first line on.
         int planLine = 0;
-        while (planLine < shown.size() && !shown[planLine].startsWith(QLatin1String("Plan, non-fixing eye: "))) ++planLine;
+        while (planLine < shown.size() && !shown[planLine].startsWith(QLatin1String("Plan, non-fixing eye: ")))
+            ++planLine;
         const QTextBlock plan = summary->document()->findBlockByNumber(planLine);
         QVERIFY(plan.isValid());
         QTextCursor atPlan(plan);
         const QRect line = summary->cursorRect(atPlan);
         QVERIFY2(line.top() >= 0 && line.top() < summary->viewport()->height() / 3,
-                 qPrintable(QStringLiteral("the plan's first line is at %1 of %2").arg(line.top())
+                 qPrintable(QStringLiteral("the plan's first line is at %1 of %2")
+                                .arg(line.top())
                                 .arg(summary->viewport()->height())));
         // The work-up behind the calculator, as it wrote itself.
         const char* diagnosis = workup == QLatin1String("Esotropia") ? "Label2" : "Label9";
@@ -571,7 +605,8 @@ private slots:
         QCOMPARE(bench_->jobs.size(), 1);
         const QStringList& summary = bench_->jobs[0].summary;
         const QString letter = control<QLineEdit>(eso, "Text1")->text();
-        const QString pattern = letter.isEmpty() ? QStringLiteral("not recorded") : letter + QStringLiteral(" Patterns");
+        const QString pattern =
+            letter.isEmpty() ? QStringLiteral("not recorded") : letter + QStringLiteral(" Patterns");
         for (const QString& line :
              {QStringLiteral("Patient: Asha Kumar"), QStringLiteral("Age: 6    Sex: F    Registration no.: R-77"),
               QStringLiteral("Work-up: Esotropia"), QStringLiteral("  Near gaze with +3 sph add: 20 PD"),
@@ -589,9 +624,15 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("patient");
         QTest::addColumn<QString>("name");
-        QTest::newRow("eso work-up") << "Esotropia" << "Asha Kumar" << "Esotropia - Asha Kumar";
-        QTest::newRow("exo work-up, a slash in the name") << "Exotropia" << "Kumar/Ravi" << "Exotropia - Kumar_Ravi";
-        QTest::newRow("calculator without a patient") << "Squint" << "" << "Squint";
+        QTest::newRow("eso work-up") << "Esotropia"
+                                     << "Asha Kumar"
+                                     << "Esotropia - Asha Kumar";
+        QTest::newRow("exo work-up, a slash in the name") << "Exotropia"
+                                                          << "Kumar/Ravi"
+                                                          << "Exotropia - Kumar_Ravi";
+        QTest::newRow("calculator without a patient") << "Squint"
+                                                      << ""
+                                                      << "Squint";
     }
     void theDialogProposesScreenPatientAndDate() {
         QFETCH(QString, screen);
@@ -650,8 +691,8 @@ private slots:
             QVERIFY(pages[i].points.height() > pages[i].points.width());
             QCOMPARE(pages[i].rotation, 0);
         }
-        const QString last = tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(pages.size()),
-                                                                pdf, QStringLiteral("-")});
+        const QString last = tool(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-f"), QString::number(pages.size()), pdf, QStringLiteral("-")});
         QVERIFY2(last.contains(QStringLiteral("Surgeon:")), qPrintable(last));
         const QString all = tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(all.contains(QStringLiteral("Kumar1999")));
@@ -745,8 +786,9 @@ private slots:
         SaveDialogAnswerer dialog(QDir(scratch_->path()).filePath(QStringLiteral("gone.pdf")));
         click(control<QPushButton>(print, "cmdSavePdf"));
         QVERIFY(dialog.proposals().isEmpty());
-        QCOMPARE(answerer.texts(), QStringList{QStringLiteral(" The Esotropia screen has been closed, so there is nothing to "
-                                                              "save. Please open it again and press its Print button. ")});
+        QCOMPARE(answerer.texts(),
+                 QStringList{QStringLiteral(" The Esotropia screen has been closed, so there is nothing to "
+                                            "save. Please open it again and press its Print button. ")});
         QVERIFY(entriesOf(scratch_->path()).isEmpty());
     }
 

@@ -52,6 +52,7 @@ private slots:
         QCOMPARE(control<QGroupBox>(brown, "Frame2")->title(), QString());
         QVERIFY(!control<QGroupBox>(brown, "Frame1")->isVisible());
         QVERIFY(!control<QGroupBox>(brown, "Frame3")->isVisible());
+        // clang-format off
         const QList<QPair<const char*, const char*>> buttons = {
             {"Command2", "Brown Syndrome"}, {"Command5", "Double Elevator Palsy"},
             {"Command6", "Duane's Retraction Syndrome"}, {"Command3", "Home"},
@@ -79,6 +80,7 @@ private slots:
         for (const auto& [name, caption] : options) {
             QCOMPARE(control<QRadioButton>(brown, name)->text(), QString(caption));
         }
+        // clang-format on
         QCOMPARE(checkedOptions(brown), (QStringList{"Option1", "Option4", "Option7"}));
         for (const char* name : {"Label1", "Label2"}) {
             auto* label = control<QLabel>(brown, name);
@@ -122,10 +124,11 @@ private slots:
         QVERIFY(signs.at(17).startsWith("Brown syndrome Plus"));
         QCOMPARE(control<QPlainTextEdit>(brown, "Text1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(lines("Text2"),
-                 (QStringList{"Grades of Brown syndrome ( By Eustis,O'Reilly And Crawford )", "",
-                              "Mild:  Limited elevation in adduction but no downshoot,no hypertropia in primary position.",
-                              "Moderate:  Limited elevation in adduction with  downshoot, no hypertropia in primary position.",
-                              "Severe:  Limited elevation in adduction with  downshoot, hypertropia in primary position."}));
+                 (QStringList{
+                     "Grades of Brown syndrome ( By Eustis,O'Reilly And Crawford )", "",
+                     "Mild:  Limited elevation in adduction but no downshoot,no hypertropia in primary position.",
+                     "Moderate:  Limited elevation in adduction with  downshoot, no hypertropia in primary position.",
+                     "Severe:  Limited elevation in adduction with  downshoot, hypertropia in primary position."}));
         const QStringList management = lines("Text3");
         QCOMPARE(management.size(), 4);
         QVERIFY(management.first().startsWith("Management: "));
@@ -145,12 +148,13 @@ private slots:
         QTest::newRow("as opened") << QStringList{} << kNotIndicated << QString();
         QTest::newRow("orthophoria whatever else")
             << QStringList{"Option8", "Option5", "Option3"} << kNotIndicated << kPtosisAdvice;
-        QTest::newRow("positive duction test") << QStringList{"Option2"}
-                                               << QStringLiteral("Inferior Rectus recession") << QString();
+        QTest::newRow("positive duction test")
+            << QStringList{"Option2"} << QStringLiteral("Inferior Rectus recession") << QString();
         QTest::newRow("negative, more than 30")
             << QStringList{"Option2", "Option8", "Option5"}
-            << QStringLiteral(" Knapp procedure (transposing the medial and lateral recti to the corners of the "
-                              "insertion of the superior rectus)")
+            << QStringLiteral(
+                   " Knapp procedure (transposing the medial and lateral recti to the corners of the "
+                   "insertion of the superior rectus)")
             << QString();
         QTest::newRow("negative, less than 30, ptosis")
             << QStringList{"Option2", "Option8", "Option6", "Option3"}

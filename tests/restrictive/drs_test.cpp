@@ -31,9 +31,7 @@ const QString kLeftType2 = QStringLiteral(
 QColor drawnBackground(QWidget* widget) { return widget->grab().toImage().pixelColor(2, 2); }
 
 // Answers on the right eye; the left eye's options are numbered twenty higher.
-QString leftEye(const QString& option) {
-    return QStringLiteral("Option%1").arg(option.mid(6).toInt() + 20);
-}
+QString leftEye(const QString& option) { return QStringLiteral("Option%1").arg(option.mid(6).toInt() + 20); }
 
 void clickAll(QWidget* screen, const QStringList& names) {
     for (const QString& name : names) click(control<QRadioButton>(screen, qPrintable(name)));
@@ -62,6 +60,7 @@ private slots:
         QCOMPARE(right->title(), QStringLiteral("Right Eye"));
         QCOMPARE(left->title(), QStringLiteral("left Eye"));
         QVERIFY(right->x() < left->x());
+        // clang-format off
         const QList<QPair<int, const char*>> options = {
             {1, "Normal"}, {2, "Resticted"}, {3, "Normal"}, {4, "Resticted"}, {5, "Present"}, {6, "Absent"},
             {7, "With Adduction "}, {8, "With Abductin"}, {9, "With Both"}};
@@ -74,11 +73,13 @@ private slots:
                 QVERIFY((option < 20 ? right : left)->isAncestorOf(button));
             }
         }
+        // clang-format on
         const QColor empty = drs->palette().color(QPalette::HighlightedText);
         for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
             QCOMPARE(control<QLabel>(drs, name)->text(), QString());
             QCOMPARE(drawnBackground(control<QLabel>(drs, name)), empty);
         }
+        // clang-format off
         const QList<QPair<const char*, const char*>> buttons = {
             {"Command1", "Enter"}, {"Command2", "Enter"}, {"Command7", "Brown Syndrome"},
             {"Command5", "Brown syndrome"}, {"Command4", "Diff. Diagnosis"}, {"Command3", "Home"}};
@@ -126,6 +127,7 @@ private slots:
             QCOMPARE(drawnBackground(control<QLabel>(drs, qPrintable(own[1]))), kLavender);
             QCOMPARE(drawnBackground(control<QLabel>(drs, qPrintable(own[2]))), kCyan);
         } else {
+            // clang-format on
             const QColor empty = drs->palette().color(QPalette::HighlightedText);
             for (const QString& name : own) QCOMPARE(drawnBackground(control<QLabel>(drs, qPrintable(name))), empty);
         }

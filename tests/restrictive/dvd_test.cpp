@@ -15,8 +15,8 @@ using ocu::Navigator;
 namespace {
 
 const QColor kCyan(192, 255, 255);
-const QString kBilateralNo = QStringLiteral(
-    "Bilateral 7 To 9 mm of Superior Rectus Recession +- Retro Equatorial Myopexy Of Superior Rectus ");
+const QString kBilateralNo =
+    QStringLiteral("Bilateral 7 To 9 mm of Superior Rectus Recession +- Retro Equatorial Myopexy Of Superior Rectus ");
 
 QColor drawnBackground(QWidget* widget, QPoint at = {2, 2}) { return widget->grab().toImage().pixelColor(at); }
 
@@ -45,7 +45,8 @@ private slots:
         QCOMPARE(control<QGroupBox>(dvd, "Frame2")->title(), QStringLiteral("Inferior Oblique Over Action Present"));
         const QList<QPair<const char*, const char*>> options = {
             {"Option3", "Bilateral"}, {"Option4", "Unilateral"}, {"Option1", "NO"}, {"Option2", "YES"}};
-        for (const auto& [name, caption] : options) QCOMPARE(control<QRadioButton>(dvd, name)->text(), QString(caption));
+        for (const auto& [name, caption] : options)
+            QCOMPARE(control<QRadioButton>(dvd, name)->text(), QString(caption));
         QVERIFY(control<QRadioButton>(dvd, "Option3")->isChecked());
         QVERIFY(control<QRadioButton>(dvd, "Option1")->isChecked());
         const QList<QPair<const char*, const char*>> buttons = {

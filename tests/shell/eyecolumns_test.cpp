@@ -27,8 +27,8 @@ QPair<int, int> span(QWidget* control) {
 // a capital, so the dashes of "------OD--" separate words instead of joining them.
 QList<double> wordCentres(QWidget* heading) {
     const QImage image = heading->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int band = qobject_cast<QGroupBox*>(heading) != nullptr ? QFontMetrics(heading->font()).height() + 4
-                                                                    : image.height();
+    const int band =
+        qobject_cast<QGroupBox*>(heading) != nullptr ? QFontMetrics(heading->font()).height() + 4 : image.height();
     const int capital = QFontMetrics(heading->font()).capHeight();
     const double ratio = image.devicePixelRatio();
     QList<bool> letter;
@@ -52,9 +52,8 @@ QList<double> wordCentres(QWidget* heading) {
         }
         int end = x;
         // Letters of one word are at most a couple of pixels apart.
-        while (end + 1 < letter.size() &&
-               (letter[end + 1] || (end + 2 < letter.size() && letter[end + 2]) ||
-                (end + 3 < letter.size() && letter[end + 3]))) {
+        while (end + 1 < letter.size() && (letter[end + 1] || (end + 2 < letter.size() && letter[end + 2]) ||
+                                           (end + 3 < letter.size() && letter[end + 3]))) {
             ++end;
         }
         centres << windowLeft + (x + end) / 2.0 / ratio;
@@ -76,13 +75,15 @@ private slots:
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QStringList>("od");
         QTest::addColumn<QStringList>("os");
-        QTest::newRow("eso vision") << "Esotropia" << "Frame6" << QStringList{"Combo1", "Text12"}
-                                    << QStringList{"Combo2", "Text13"};
-        QTest::newRow("exo vision") << "Exotropia" << "Frame9" << QStringList{"Combo1", "Text12"}
-                                    << QStringList{"Combo2", "Text13"};
-        QTest::newRow("exo near point") << "Exotropia" << "Label22" << QStringList{"Text8"} << QStringList{"Text9"};
+        QTest::newRow("eso vision") << "Esotropia"
+                                    << "Frame6" << QStringList{"Combo1", "Text12"} << QStringList{"Combo2", "Text13"};
+        QTest::newRow("exo vision") << "Exotropia"
+                                    << "Frame9" << QStringList{"Combo1", "Text12"} << QStringList{"Combo2", "Text13"};
+        QTest::newRow("exo near point") << "Exotropia"
+                                        << "Label22" << QStringList{"Text8"} << QStringList{"Text9"};
         QTest::newRow("calculator doses")
-            << "Squint" << "Frame6" << QStringList{"cmbLRrec_R", "cmbMRres_R", "cmbLRres_R", "cmbMRrec_R"}
+            << "Squint"
+            << "Frame6" << QStringList{"cmbLRrec_R", "cmbMRres_R", "cmbLRres_R", "cmbMRrec_R"}
             << QStringList{"cmbLRrec_L", "cmbMRres_L", "cmbLRres_L", "cmbMRrec_L"};
     }
     void eachEyeWordStandsOverItsColumn() {
@@ -100,7 +101,10 @@ private slots:
                 const auto [left, right] = span(control<QWidget>(window, qPrintable(name)));
                 QVERIFY2(centre >= left && centre <= right,
                          qPrintable(QStringLiteral("word at %1 is not over %2 (%3..%4)")
-                                        .arg(centre).arg(name).arg(left).arg(right)));
+                                        .arg(centre)
+                                        .arg(name)
+                                        .arg(left)
+                                        .arg(right)));
             }
         }
     }

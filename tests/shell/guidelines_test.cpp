@@ -38,8 +38,12 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("back");
-        QTest::newRow("eso") << "Inst_Eso" << "Guidelines:Eso Deviation" << "Back to Eso Deviations";
-        QTest::newRow("exo") << "Inst_Exo" << "Guidelines Exo Deviation" << "Back To Exo Deviations";
+        QTest::newRow("eso") << "Inst_Eso"
+                             << "Guidelines:Eso Deviation"
+                             << "Back to Eso Deviations";
+        QTest::newRow("exo") << "Inst_Exo"
+                             << "Guidelines Exo Deviation"
+                             << "Back To Exo Deviations";
     }
     void guidelineScreensAreFramedAndCaptioned() {
         QFETCH(QString, screen);
@@ -67,29 +71,38 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("eso first") << "Inst_Eso" << 26 << 1 << "Refractive errors should be corrected optimally. ";
         QTest::newRow("eso quotes") << "Inst_Eso" << 26 << 2
-            << "Then deviation should be measured with correction (spectacles number) in place by \"Prism Bar Cover Test\".";
-        QTest::newRow("eso indented") << "Inst_Eso" << 26 << 8
+                                    << "Then deviation should be measured with correction (spectacles number) in place "
+                                       "by \"Prism Bar Cover Test\".";
+        QTest::newRow("eso indented")
+            << "Inst_Eso" << 26 << 8
             << "           NPA (Near Point of Accommodation) and NPC (Near Point of Convergence).";
         QTest::newRow("eso empty") << "Inst_Eso" << 26 << 16 << "";
-        QTest::newRow("eso quoted blanks") << "Inst_Eso" << 26 << 22
+        QTest::newRow("eso quoted blanks")
+            << "Inst_Eso" << 26 << 22
             << "Step 8. Press \" GoTo Squint Calculator \" button for calculation and management.";
-        QTest::newRow("eso step 9") << "Inst_Eso" << 26 << 24
-            << "Step 9. In  squint amount calculator,   some  boxes will be highlighted green, select amount of surgery "
+        QTest::newRow("eso step 9")
+            << "Inst_Eso" << 26 << 24
+            << "Step 9. In  squint amount calculator,   some  boxes will be highlighted green, select amount of "
+               "surgery "
                "and press \"Check Result\" button, the eyes in simulator will move towards centre. If amount is not "
                "appropriate then select more or less amount then press  \"Check Result\" button .Repeat it again again "
                "til lboth eye get centered.This amount is in Milimetres from muscles attachment.";
-        QTest::newRow("eso note") << "Inst_Eso" << 26 << 26
+        QTest::newRow("eso note")
+            << "Inst_Eso" << 26 << 26
             << "Note: For infants it is advisable to take measurement from limbus for recession ( For example 5mm of "
                "recession of medial rectus  from muscle attachement would be 10.5 mm from limbus) .Slightly "
                "undercorrect  the the amount of surgery in infants. ";
-        QTest::newRow("exo open bracket") << "Inst_Exo" << 27 << 11
-            << "           Near Gaze (at 33 Centimeter with accommodative targets";
+        QTest::newRow("exo open bracket")
+            << "Inst_Exo" << 27 << 11 << "           Near Gaze (at 33 Centimeter with accommodative targets";
         QTest::newRow("exo patch") << "Inst_Exo" << 27 << 14
-            << "After 60 minutes of one eye patch then please enter deviation values in ";
+                                   << "After 60 minutes of one eye patch then please enter deviation values in ";
         QTest::newRow("exo empty") << "Inst_Exo" << 27 << 17 << "";
-        QTest::newRow("exo enter") << "Inst_Exo" << 27 << 18 << "Then don't forget to press \"Enter\" Button in same box";
-        QTest::newRow("exo last") << "Inst_Exo" << 27 << 27
-            << "Step 9. In  squint amount calculator,   some  boxes will be highlighted green, select amount of surgery "
+        QTest::newRow("exo enter") << "Inst_Exo" << 27 << 18
+                                   << "Then don't forget to press \"Enter\" Button in same box";
+        QTest::newRow("exo last")
+            << "Inst_Exo" << 27 << 27
+            << "Step 9. In  squint amount calculator,   some  boxes will be highlighted green, select amount of "
+               "surgery "
                "and press \"Check Result\" button, the eyes in simulator will move towards centre. If amount is not "
                "appropriate then select more or less amount then press  \"Check Result\" button .Repeat it again again "
                "til lboth eye get centered.";
@@ -109,8 +122,10 @@ private slots:
     void backShowsTheWorkupAndTheGuidelinesComeBackAsTheyWereLeft_data() {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("workup");
-        QTest::newRow("eso") << "Inst_Eso" << "Esotropia";
-        QTest::newRow("exo") << "Inst_Exo" << "Exotropia";
+        QTest::newRow("eso") << "Inst_Eso"
+                             << "Esotropia";
+        QTest::newRow("exo") << "Inst_Exo"
+                             << "Exotropia";
     }
     void backShowsTheWorkupAndTheGuidelinesComeBackAsTheyWereLeft() {
         QFETCH(QString, screen);

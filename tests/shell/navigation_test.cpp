@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,6 +9,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include "shell/controls.h"
 #include "shell/navigator.h"
@@ -60,8 +60,12 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("terms") << "Terms" << "Command2" << "Quit";
-        QTest::newRow("home") << "SBoard" << "Command12" << "Quit ";
+        QTest::newRow("terms") << "Terms"
+                               << "Command2"
+                               << "Quit";
+        QTest::newRow("home") << "SBoard"
+                              << "Command12"
+                              << "Quit ";
     }
     void bothQuitButtonsEndTheRun() {
         QFETCH(QString, screen);
@@ -94,8 +98,8 @@ private slots:
         flushDeletes();
         QVERIFY(Navigator::instance().find("Terms") == nullptr);
         const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.cbegin(), windows.cend(),
-                               [](QWidget* w) { return w->objectName() == "Terms"; }), 0);
+        QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), [](QWidget* w) { return w->objectName() == "Terms"; }),
+                 0);
         QWidget* again = openScreen("Terms");
         QVERIFY(control<QRadioButton>(again, "Option1")->isChecked());
     }
@@ -110,9 +114,12 @@ private slots:
     void windowCaptions_data() {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("welcome") << "Form_PD" << "Welcome to the Ocuvance Software";
-        QTest::newRow("terms") << "Terms" << "";
-        QTest::newRow("home") << "SBoard" << "Ocuvance";
+        QTest::newRow("welcome") << "Form_PD"
+                                 << "Welcome to the Ocuvance Software";
+        QTest::newRow("terms") << "Terms"
+                               << "";
+        QTest::newRow("home") << "SBoard"
+                              << "Ocuvance";
     }
     void windowCaptions() {
         QFETCH(QString, screen);
@@ -122,6 +129,7 @@ private slots:
 
     void switchboardShowsEveryFrameAndButton() {
         QWidget* home = openScreen("SBoard");
+        // clang-format off
         const QList<QPair<const char*, const char*>> frames = {
             {"Frame1", "Concommitant (Non Paralytic)"}, {"Frame4", "Tutorials"},
             {"Frame2", "Non Concommitant "}, {"Frame3", ""},
@@ -140,6 +148,7 @@ private slots:
             if (!button->isEnabled()) QVERIFY(!button->toolTip().isEmpty());
             ocu::press(button);
         }
+        // clang-format on
         QVERIFY(home->isVisible());
         // The grid: concomitant top left, tutorials top right, non-concomitant
         // bottom left, calculators bottom right, Quit strip below them all.
@@ -181,9 +190,7 @@ private slots:
         QVERIFY(Navigator::instance().find(screen) == nullptr);
     }
 
-    void aScreenThatIsNotRegisteredDoesNotOpen() {
-        QVERIFY(Navigator::instance().open("NoSuchScreen") == nullptr);
-    }
+    void aScreenThatIsNotRegisteredDoesNotOpen() { QVERIFY(Navigator::instance().open("NoSuchScreen") == nullptr); }
 
     void millimetresAreExactAtNinetySixPixelsPerInch() {
         QWidget box;
@@ -236,7 +243,10 @@ private slots:
         box->show();
         int gained = 0;
         int lost = 0;
-        ocu::onFocusIn(box, [&] { ++gained; box->clear(); });
+        ocu::onFocusIn(box, [&] {
+            ++gained;
+            box->clear();
+        });
         ocu::onFocusOut(box, [&] { ++lost; });
         click(box);
         QCOMPARE(gained, 1);

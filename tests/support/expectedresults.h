@@ -18,8 +18,8 @@ inline void PrintTo(const Result& result, std::ostream* os) {
         *os << "keeping its text";
     }
     if (result.background) {
-        *os << " on (" << result.background->red << ", " << result.background->green << ", "
-            << result.background->blue << ")";
+        *os << " on (" << result.background->red << ", " << result.background->green << ", " << result.background->blue
+            << ")";
     } else {
         *os << " keeping its colour";
     }

@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include "shell/navigator.h"
 #include "screenregistry.h"
+#include "shell/navigator.h"
 
 namespace ocutest {
 
@@ -99,7 +99,8 @@ SaveDialogAnswerer::SaveDialogAnswerer(QString fileName) : fileName_(std::move(f
 void SaveDialogAnswerer::answer() {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* question = qobject_cast<QMessageBox*>(modal);
-        question != nullptr && question->isVisible() && qobject_cast<QFileDialog*>(question->parentWidget()) != nullptr) {
+        question != nullptr && question->isVisible() &&
+        qobject_cast<QFileDialog*>(question->parentWidget()) != nullptr) {
         // Replace the file that is there: the user chose its name.
         questions_ << question->text();
         if (QAbstractButton* yes = question->button(QMessageBox::Yes)) yes->click();

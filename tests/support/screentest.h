@@ -17,8 +17,7 @@ template <class T>
 T* control(QWidget* screen, const char* name) {
     T* found = screen->findChild<T*>(QLatin1String(name));
     if (found == nullptr) {
-        qFatal("%s has no %s named %s", qPrintable(screen->objectName()),
-               T::staticMetaObject.className(), name);
+        qFatal("%s has no %s named %s", qPrintable(screen->objectName()), T::staticMetaObject.className(), name);
     }
     return found;
 }
@@ -48,7 +47,10 @@ public:
     MessageAnswerer();
     QStringList texts() const { return texts_; }
     QStringList titles() const { return titles_; }
-    void clear() { texts_.clear(); titles_.clear(); }
+    void clear() {
+        texts_.clear();
+        titles_.clear();
+    }
 
 private:
     void answer();

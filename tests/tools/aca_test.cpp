@@ -52,8 +52,7 @@ private slots:
         QCOMPARE(control<QRadioButton>(aca, "Option2")->text(), QStringLiteral("Exo"));
         QVERIFY(!control<QRadioButton>(aca, "Option1")->isChecked());
         QVERIFY(!control<QRadioButton>(aca, "Option2")->isChecked());
-        QCOMPARE(control<QLabel>(aca, "Label1")->text(),
-                 QStringLiteral("Deviation at 33 Cms at accommodative target"));
+        QCOMPARE(control<QLabel>(aca, "Label1")->text(), QStringLiteral("Deviation at 33 Cms at accommodative target"));
         QCOMPARE(control<QLabel>(aca, "Label2")->text(),
                  QStringLiteral("Deviation at 33 Cms at accommodative target with +3 sph"));
         QCOMPARE(control<QLabel>(aca, "Label3")->text(), QStringLiteral("AC/A Ratio"));
@@ -91,12 +90,36 @@ private slots:
         QTest::addColumn<QString>("nearWithAdd");
         QTest::addColumn<QString>("ratio");
         QTest::addColumn<QString>("ratioClass");
-        QTest::newRow("eso high") << "Option1" << "30" << "12" << "6" << "High";
-        QTest::newRow("eso third") << "Option1" << "30" << "20" << "3.33333333333333" << "Normal";
-        QTest::newRow("eso low") << "Option1" << "30" << "25" << "1.66666666666667" << "Low";
-        QTest::newRow("eso lenient") << "Option1" << "abc" << "9" << "-3" << "Low";
-        QTest::newRow("exo five") << "Option2" << "20" << "35" << "5" << "Normal";
-        QTest::newRow("exo above five") << "Option2" << "20" << "36" << "5.33333333333333" << "High";
+        QTest::newRow("eso high") << "Option1"
+                                  << "30"
+                                  << "12"
+                                  << "6"
+                                  << "High";
+        QTest::newRow("eso third") << "Option1"
+                                   << "30"
+                                   << "20"
+                                   << "3.33333333333333"
+                                   << "Normal";
+        QTest::newRow("eso low") << "Option1"
+                                 << "30"
+                                 << "25"
+                                 << "1.66666666666667"
+                                 << "Low";
+        QTest::newRow("eso lenient") << "Option1"
+                                     << "abc"
+                                     << "9"
+                                     << "-3"
+                                     << "Low";
+        QTest::newRow("exo five") << "Option2"
+                                  << "20"
+                                  << "35"
+                                  << "5"
+                                  << "Normal";
+        QTest::newRow("exo above five") << "Option2"
+                                        << "20"
+                                        << "36"
+                                        << "5.33333333333333"
+                                        << "High";
     }
     void calculateByHand() {
         QFETCH(QString, type);
@@ -130,9 +153,14 @@ private slots:
         QTest::addColumn<QString>("nearWithAdd");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("first") << "abc" << "9" << " Please enter a number for deviation at 33 Cms " << "Text1";
-        QTest::newRow("second") << "20" << "35pd"
-                                << " Please enter a number for deviation at 33 Cms with +3 sph " << "Text2";
+        QTest::newRow("first") << "abc"
+                               << "9"
+                               << " Please enter a number for deviation at 33 Cms "
+                               << "Text1";
+        QTest::newRow("second") << "20"
+                                << "35pd"
+                                << " Please enter a number for deviation at 33 Cms with +3 sph "
+                                << "Text2";
     }
     void exoWithABoxThatIsNotANumberComplainsAndChangesNothing() {
         QFETCH(QString, near);

@@ -21,9 +21,7 @@ constexpr double kTolerance = 0.0005;  // the thousandth of a millimetre the pos
 
 bool near(double actual, double expected) { return qAbs(actual - expected) < kTolerance; }
 
-QRectF mmOf(QWidget* screen, const char* name) {
-    return ocu::geometryMm(control<ocu::Picture>(screen, name));
-}
+QRectF mmOf(QWidget* screen, const char* name) { return ocu::geometryMm(control<ocu::Picture>(screen, name)); }
 
 void enterDeviations(QWidget* screen, const QString& up, const QString& primary, const QString& down) {
     typeInto(control<QLineEdit>(screen, "Text2"), up);
@@ -32,7 +30,11 @@ void enterDeviations(QWidget* screen, const QString& up, const QString& primary,
 }
 
 // Irises in screen order with their (left, top) in millimetres.
-struct IrisAt { const char* name; double left; double top; };
+struct IrisAt {
+    const char* name;
+    double left;
+    double top;
+};
 
 void expectIrises(QWidget* screen, const QList<IrisAt>& irises) {
     for (const IrisAt& iris : irises) {
@@ -69,9 +71,11 @@ private slots:
         QCOMPARE(control<QLabel>(avp, "Label1")->text(), QStringLiteral("Up Gaze"));
         QCOMPARE(control<QLabel>(avp, "Label2")->text(), QStringLiteral("Primary"));
         QCOMPARE(control<QLabel>(avp, "Label3")->text(), QStringLiteral("Down"));
-        for (const char* box : {"Text1", "Text2", "Text3"}) QCOMPARE(control<QLineEdit>(avp, box)->text(), QStringLiteral("0"));
+        for (const char* box : {"Text1", "Text2", "Text3"})
+            QCOMPARE(control<QLineEdit>(avp, box)->text(), QStringLiteral("0"));
         QCOMPARE(control<QLineEdit>(avp, "Text4")->text(), QString());
-        QCOMPARE(control<QPushButton>(avp, "Command1")->text(), QString(69, QLatin1Char(' ')) + QStringLiteral("Enter"));
+        QCOMPARE(control<QPushButton>(avp, "Command1")->text(),
+                 QString(69, QLatin1Char(' ')) + QStringLiteral("Enter"));
         QCOMPARE(control<QPushButton>(avp, "Command3")->text(), QStringLiteral("Reset "));
         QCOMPARE(control<QPushButton>(avp, "Command8")->text(), QStringLiteral("Home"));
 
@@ -81,21 +85,25 @@ private slots:
         QVERIFY(near(frame1.width(), 59.5) && near(frame1.height(), 97.6) && frame1.top() > frame2.bottom());
         const QRectF result = ocu::geometryMm(control<QLineEdit>(avp, "Text4"));
         QVERIFY(near(result.left(), 69.85) && near(result.top(), 129.1) && near(result.width(), 57.4));
-        for (const auto& [face, top] : {std::pair{"Image2", 31.75}, std::pair{"Image1", 63.5}, std::pair{"Image3", 95.25}}) {
+        for (const auto& [face, top] :
+             {std::pair{"Image2", 31.75}, std::pair{"Image1", 63.5}, std::pair{"Image3", 95.25}}) {
             const QRectF mm = mmOf(avp, face);
             QVERIFY(near(mm.left(), 65.617) && near(mm.top(), top));
             QVERIFY(near(mm.width(), 61.913) && near(mm.height(), 29.898));
         }
         // The up and down rows open 2 mm off their gazes.
-        expectIrises(avp, {{"Image4", 80.998, 46.567}, {"Image5", 109.608, 46.567},
-                           {"Image6", 80.998, 78.317}, {"Image7", 109.608, 78.317},
-                           {"Image8", 80.998, 110.067}, {"Image9", 109.608, 110.067}});
+        expectIrises(avp, {{"Image4", 80.998, 46.567},
+                           {"Image5", 109.608, 46.567},
+                           {"Image6", 80.998, 78.317},
+                           {"Image7", 109.608, 78.317},
+                           {"Image8", 80.998, 110.067},
+                           {"Image9", 109.608, 110.067}});
     }
 
     void enterNamesThePatternAndMovesTheIrises_data() {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QStringList>("deviations");  // up, primary, down
-        QTest::addColumn<QString>("pattern");          // empty: the earlier text stays
+        QTest::addColumn<QString>("pattern");         // empty: the earlier text stays
         QTest::newRow("exo V") << "Option2" << QStringList{"30", "20", "10"} << " V Patterns Exotropia";
         QTest::newRow("exo A") << "Option2" << QStringList{"10", "15", "25"} << " A Patterns Exotropia ";
         QTest::newRow("eso A") << "Option1" << QStringList{"30", "20", "15"} << " A Patterns Esotropia ";
@@ -132,9 +140,12 @@ private slots:
         click(control<QRadioButton>(avp, "Option2"));
         enterDeviations(avp, "30", "20", "10");
         click(control<QPushButton>(avp, "Command1"));
-        expectIrises(avp, {{"Image4", 78.855, 44.567}, {"Image5", 111.751, 44.567},
-                           {"Image6", 79.569, 78.317}, {"Image7", 111.037, 78.317},
-                           {"Image8", 80.284, 112.067}, {"Image9", 110.322, 112.067}});
+        expectIrises(avp, {{"Image4", 78.855, 44.567},
+                           {"Image5", 111.751, 44.567},
+                           {"Image6", 79.569, 78.317},
+                           {"Image7", 111.037, 78.317},
+                           {"Image8", 80.284, 112.067},
+                           {"Image9", 110.322, 112.067}});
         click(control<QRadioButton>(avp, "Option1"));
         enterDeviations(avp, "30", "20", "15");
         click(control<QPushButton>(avp, "Command1"));
@@ -155,10 +166,13 @@ private slots:
         QTest::addColumn<QStringList>("deviations");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("box");
-        QTest::newRow("up") << QStringList{"3O", "20", "10"} << " Please enter a number for up gaze deviation " << "Text2";
+        QTest::newRow("up") << QStringList{"3O", "20", "10"} << " Please enter a number for up gaze deviation "
+                            << "Text2";
         QTest::newRow("primary") << QStringList{"30", "20pd", "10"}
-                                 << " Please enter a number for primary position deviation " << "Text1";
-        QTest::newRow("down") << QStringList{"30", "20", "-"} << " Please enter a number for down gaze deviation " << "Text3";
+                                 << " Please enter a number for primary position deviation "
+                                 << "Text1";
+        QTest::newRow("down") << QStringList{"30", "20", "-"} << " Please enter a number for down gaze deviation "
+                              << "Text3";
     }
     void aBoxThatIsNotANumberIsNamedAndNothingChanges() {
         QFETCH(QStringList, deviations);
@@ -181,7 +195,8 @@ private slots:
         enterDeviations(avp, "30", "20", "10");
         click(control<QPushButton>(avp, "Command1"));
         click(control<QPushButton>(avp, "Command3"));
-        for (const char* box : {"Text1", "Text2", "Text3"}) QCOMPARE(control<QLineEdit>(avp, box)->text(), QStringLiteral("0"));
+        for (const char* box : {"Text1", "Text2", "Text3"})
+            QCOMPARE(control<QLineEdit>(avp, box)->text(), QStringLiteral("0"));
         QCOMPARE(control<QLineEdit>(avp, "Text4")->text(), QString());
         QVERIFY(control<QRadioButton>(avp, "Option2")->isChecked());
         expectIrises(avp, kAtConstants);

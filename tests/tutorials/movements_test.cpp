@@ -25,7 +25,11 @@ void expectIris(QWidget* mov, const char* name, double left, double top) {
     const QRectF mm = ocu::geometryMm(control<ocu::Picture>(mov, name));
     QVERIFY2(near(mm.left(), left) && near(mm.top(), top),
              qPrintable(QStringLiteral("%1 at (%2, %3), expected (%4, %5)")
-                            .arg(name).arg(mm.left(), 0, 'f', 3).arg(mm.top(), 0, 'f', 3).arg(left).arg(top)));
+                            .arg(name)
+                            .arg(mm.left(), 0, 'f', 3)
+                            .arg(mm.top(), 0, 'f', 3)
+                            .arg(left)
+                            .arg(top)));
     QVERIFY(near(mm.width(), 11.906) && near(mm.height(), 11.906));
 }
 
@@ -50,15 +54,18 @@ private slots:
         QVERIFY(control<QLabel>(mov, "Banner")->text().endsWith("Simulator And  Calculator"));
         QCOMPARE(mov->size(), QSize(ocu::mmToPx(241.3), ocu::mmToPx(171.45)));
         const QRectF face = ocu::geometryMm(control<ocu::Picture>(mov, "Image1"));
-        QVERIFY(near(face.left(), 0) && near(face.top(), 0) && near(face.width(), 120.915) && near(face.height(), 72.231));
+        QVERIFY(near(face.left(), 0) && near(face.top(), 0) && near(face.width(), 120.915) &&
+                near(face.height(), 72.231));
         QCOMPARE(control<ocu::Picture>(mov, "Image1")->source(), QStringLiteral(":/pictures/face_margins.svg"));
         expectRest(mov);
         for (const char* name : {"Label3", "Label4", "Label5", "Label6"}) QCOMPARE(label(mov, name), QString());
         QCOMPARE(control<QLineEdit>(mov, "Text1")->text(), QStringLiteral("0"));
         QCOMPARE(control<QLineEdit>(mov, "Text2")->text(), QStringLiteral("0"));
         QVERIFY(control<QRadioButton>(mov, "Option3")->isChecked());
-        QVERIFY(!control<QRadioButton>(mov, "Option5")->isChecked() && !control<QRadioButton>(mov, "Option6")->isChecked());
+        QVERIFY(!control<QRadioButton>(mov, "Option5")->isChecked() &&
+                !control<QRadioButton>(mov, "Option6")->isChecked());
 
+        // clang-format off
         const QList<QPair<const char*, const char*>> buttons = {
             {"Dele", "Dextro Elevation"}, {"Elev", "Elevation"}, {"Lele", "Levo Elevation"},
             {"Dextro", "Dextro Version"}, {"Prim", "Primary Position"}, {"Levo", "Levo Version"},
@@ -83,6 +90,7 @@ private slots:
                                   "Inferior Oblique Over Action ", "Superior Oblique Over Action "}) {
             QVERIFY2(frames.contains(title), title);
         }
+        // clang-format on
         // The deviation frame's caption names the eyes over their boxes.
         const auto* deviations = qobject_cast<QGroupBox*>(control<QLineEdit>(mov, "Text1")->parentWidget());
         QVERIFY(deviations != nullptr);
@@ -120,7 +128,8 @@ private slots:
         QTest::addColumn<QString>("label3");  // after Elevation named the superior recti
         QTest::addColumn<QString>("label4");
         const QString rsr = " Rt. Sup. Rectus", lsr = " Lt. Sup. Rectus";
-        auto row = [](const char* name, const char* eye, const char* button, QPointF od, QPointF os, const QString& l3, const QString& l4) {
+        auto row = [](const char* name, const char* eye, const char* button, QPointF od, QPointF os, const QString& l3,
+                      const QString& l4) {
             QTest::newRow(name) << QString(eye) << QString(button) << od << os << l3 << l4;
         };
         row("primary", "Option3", "Prim", {28.205, 34.608}, {83.009, 34.608}, "", "");
@@ -128,10 +137,14 @@ private slots:
         row("levo", "Option3", "Levo", {35.205, 34.608}, {90.009, 34.608}, " Rt. Med. Rectus", " Lt. Lat. Rectus");
         row("elevation", "Option3", "Elev", {28.205, 29.608}, {83.009, 29.608}, rsr, lsr);
         row("depression", "Option3", "Dep", {28.205, 39.608}, {83.009, 39.608}, " Rt. Inf. Rectus", " Lt. Inf. Rectus");
-        row("dextro elevation", "Option3", "Dele", {21.205, 29.608}, {76.009, 29.608}, " Rt. Sup.Rectus", " Lt. Inf. Oblique");
-        row("levo elevation", "Option3", "Lele", {35.205, 29.608}, {90.009, 29.608}, " Rt. Inf. Oblique", " Lt. Sup. Rectus");
-        row("dextro depression", "Option3", "Ddep", {21.205, 39.608}, {76.009, 39.608}, " Rt. Inf. Rectus", " Lt. Sup. Oblique");
-        row("levo depression", "Option3", "LDep", {35.205, 39.608}, {90.009, 39.608}, " Rt. Sup. Oblique", " Lt. Inf. Rectus");
+        row("dextro elevation", "Option3", "Dele", {21.205, 29.608}, {76.009, 29.608}, " Rt. Sup.Rectus",
+            " Lt. Inf. Oblique");
+        row("levo elevation", "Option3", "Lele", {35.205, 29.608}, {90.009, 29.608}, " Rt. Inf. Oblique",
+            " Lt. Sup. Rectus");
+        row("dextro depression", "Option3", "Ddep", {21.205, 39.608}, {76.009, 39.608}, " Rt. Inf. Rectus",
+            " Lt. Sup. Oblique");
+        row("levo depression", "Option3", "LDep", {35.205, 39.608}, {90.009, 39.608}, " Rt. Sup. Oblique",
+            " Lt. Inf. Rectus");
         row("convergence", "Option3", "Conv", {31.205, 34.608}, {80.009, 34.608}, rsr, lsr);
         row("divergence", "Option3", "Div", {25.205, 34.608}, {86.009, 34.608}, rsr, lsr);
         row("R over L", "Option3", "Rhyper", {28.205, 32.608}, {83.009, 36.608}, rsr, lsr);
@@ -148,14 +161,18 @@ private slots:
         const double lowered[] = {40.608, 41.608, 42.608, 43.608};
         for (int g = 1; g <= 4; ++g) {
             const double up = raised[g - 1], down = lowered[g - 1];
-            QTest::newRow(qPrintable(QStringLiteral("LinfGr%1").arg(g))) << "Option3" << QStringLiteral("LinfGr%1").arg(g)
-                << QPointF(36.205, up) << QPointF(91.009, 34.608) << rsr << lsr;
-            QTest::newRow(qPrintable(QStringLiteral("RInfgr%1").arg(g))) << "Option4" << QStringLiteral("RInfgr%1").arg(g)
-                << QPointF(20.205, 34.608) << QPointF(75.009, up) << rsr << lsr;
-            QTest::newRow(qPrintable(QStringLiteral("LsupGr%1").arg(g))) << "Option3" << QStringLiteral("LsupGr%1").arg(g)
-                << QPointF(35.205, down) << QPointF(90.009, 39.608) << rsr << lsr;
-            QTest::newRow(qPrintable(QStringLiteral("RsupGr%1").arg(g))) << "Option4" << QStringLiteral("RsupGr%1").arg(g)
-                << QPointF(21.205, 39.608) << QPointF(76.009, down) << rsr << lsr;
+            QTest::newRow(qPrintable(QStringLiteral("LinfGr%1").arg(g)))
+                << "Option3" << QStringLiteral("LinfGr%1").arg(g) << QPointF(36.205, up) << QPointF(91.009, 34.608)
+                << rsr << lsr;
+            QTest::newRow(qPrintable(QStringLiteral("RInfgr%1").arg(g)))
+                << "Option4" << QStringLiteral("RInfgr%1").arg(g) << QPointF(20.205, 34.608) << QPointF(75.009, up)
+                << rsr << lsr;
+            QTest::newRow(qPrintable(QStringLiteral("LsupGr%1").arg(g)))
+                << "Option3" << QStringLiteral("LsupGr%1").arg(g) << QPointF(35.205, down) << QPointF(90.009, 39.608)
+                << rsr << lsr;
+            QTest::newRow(qPrintable(QStringLiteral("RsupGr%1").arg(g)))
+                << "Option4" << QStringLiteral("RsupGr%1").arg(g) << QPointF(21.205, 39.608) << QPointF(76.009, down)
+                << rsr << lsr;
         }
     }
     void everyButtonPlacesBothIrises() {
@@ -201,13 +218,34 @@ private slots:
         QTest::addColumn<QString>("os");
         QTest::addColumn<QString>("odGrade");  // after a first press with 45 and 45
         QTest::addColumn<QString>("osGrade");
-        QTest::newRow("4 and 5") << "4" << "5" << "" << "Trace";
-        QTest::newRow("19.5 and 44.5") << "19.5" << "44.5" << "Grade 2 " << "Grade 3";
-        QTest::newRow("4.5 and 5.5") << "4.5" << "5.5" << "" << "Trace";
-        QTest::newRow("10 and 30") << "10" << "30" << "Grade 1 " << "Grade 3";
-        QTest::newRow("29 and 45") << "29" << "45" << "Grade 2 " << "Grade 4 ";
-        QTest::newRow("negative keeps") << "-3" << "20" << "Grade 4 " << "Grade 2 ";
-        QTest::newRow("both negative") << "-1" << "-32768" << "Grade 4 " << "Grade 4 ";
+        QTest::newRow("4 and 5") << "4"
+                                 << "5"
+                                 << ""
+                                 << "Trace";
+        QTest::newRow("19.5 and 44.5") << "19.5"
+                                       << "44.5"
+                                       << "Grade 2 "
+                                       << "Grade 3";
+        QTest::newRow("4.5 and 5.5") << "4.5"
+                                     << "5.5"
+                                     << ""
+                                     << "Trace";
+        QTest::newRow("10 and 30") << "10"
+                                   << "30"
+                                   << "Grade 1 "
+                                   << "Grade 3";
+        QTest::newRow("29 and 45") << "29"
+                                   << "45"
+                                   << "Grade 2 "
+                                   << "Grade 4 ";
+        QTest::newRow("negative keeps") << "-3"
+                                        << "20"
+                                        << "Grade 4 "
+                                        << "Grade 2 ";
+        QTest::newRow("both negative") << "-1"
+                                       << "-32768"
+                                       << "Grade 4 "
+                                       << "Grade 4 ";
     }
     void calculateGradesGradesEachEye() {
         QFETCH(QString, od);
@@ -238,14 +276,34 @@ private slots:
         QTest::addColumn<QString>("focused");
         const QString odNaN = " Please enter a number for vertical deviation OD ";
         const QString osNaN = " Please enter a number for vertical deviation OS ";
-        QTest::newRow("empty OD") << "" << "12" << QStringList{odNaN} << "Grade 2 " << "Grade 1 " << "Text1";
-        QTest::newRow("letters OS") << "5" << "abc" << QStringList{osNaN} << "Trace" << "Grade 2 " << "Text2";
-        QTest::newRow("trailing letters") << "12pd" << "7" << QStringList{odNaN} << "Grade 2 " << "Trace" << "Text1";
-        QTest::newRow("too large") << "32767.5" << "0" << QStringList{
-            " Please enter a number from -32768 to 32767 for vertical deviation OD "} << "Grade 2 " << "" << "Text1";
-        QTest::newRow("too small") << "10" << "-32769" << QStringList{
-            " Please enter a number from -32768 to 32767 for vertical deviation OS "} << "Grade 1 " << "Grade 2 " << "Text2";
-        QTest::newRow("both") << "x" << "" << QStringList{odNaN, osNaN} << "Grade 2 " << "Grade 2 " << "Text1";
+        QTest::newRow("empty OD") << ""
+                                  << "12" << QStringList{odNaN} << "Grade 2 "
+                                  << "Grade 1 "
+                                  << "Text1";
+        QTest::newRow("letters OS") << "5"
+                                    << "abc" << QStringList{osNaN} << "Trace"
+                                    << "Grade 2 "
+                                    << "Text2";
+        QTest::newRow("trailing letters") << "12pd"
+                                          << "7" << QStringList{odNaN} << "Grade 2 "
+                                          << "Trace"
+                                          << "Text1";
+        QTest::newRow("too large")
+            << "32767.5"
+            << "0" << QStringList{" Please enter a number from -32768 to 32767 for vertical deviation OD "}
+            << "Grade 2 "
+            << ""
+            << "Text1";
+        QTest::newRow("too small")
+            << "10"
+            << "-32769" << QStringList{" Please enter a number from -32768 to 32767 for vertical deviation OS "}
+            << "Grade 1 "
+            << "Grade 2 "
+            << "Text2";
+        QTest::newRow("both") << "x"
+                              << "" << QStringList{odNaN, osNaN} << "Grade 2 "
+                              << "Grade 2 "
+                              << "Text1";
     }
     void calculateGradesNamesABoxWithoutAWholeNumber() {
         QFETCH(QString, od);

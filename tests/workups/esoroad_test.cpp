@@ -24,9 +24,7 @@ constexpr double kRestOD = 33.302;
 
 QWidget* workupFromHome() { return openFromHome("Command1", "Esotropia"); }
 
-void fillPatient(QWidget* eso) {
-    fillPatientBlock(eso, {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"});
-}
+void fillPatient(QWidget* eso) { fillPatientBlock(eso, {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"}); }
 
 void enterDeviations(QWidget* eso, const QStringList& values) {
     const char* names[] = {"D", "N", "N3", "UP", "DN"};
@@ -191,7 +189,8 @@ private slots:
         QVERIFY(option(s, "ESO_OD")->isChecked());
         QVERIFY(option(s, "Option5")->isChecked() && option(s, "Option5")->isEnabled());
         QVERIFY(option(s, "Option15")->isChecked() && option(s, "Option15")->isEnabled());
-        for (const char* off : {"Option4", "Option6", "Option7", "Option13", "Option14", "Option16", "Option1", "Option2"}) {
+        for (const char* off :
+             {"Option4", "Option6", "Option7", "Option13", "Option14", "Option16", "Option1", "Option2"}) {
             QVERIFY2(!option(s, off)->isEnabled(), off);
         }
         QVERIFY(option(s, "Option3")->isChecked());

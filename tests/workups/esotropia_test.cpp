@@ -34,8 +34,8 @@ const QString kCaution = QStringLiteral(
 QWidget* openEso() { return openScreen("Esotropia"); }
 
 // Types the five deviations as a user would, each box left with Tab.
-void enterDeviations(QWidget* eso, const QString& d, const QString& n, const QString& n3,
-                     const QString& up, const QString& dn) {
+void enterDeviations(QWidget* eso, const QString& d, const QString& n, const QString& n3, const QString& up,
+                     const QString& dn) {
     const QList<QPair<const char*, QString>> values = {{"D", d}, {"N", n}, {"N3", n3}, {"UP", up}, {"DN", dn}};
     for (const auto& [name, value] : values) {
         QLineEdit* deviation = box(eso, name);
@@ -62,6 +62,7 @@ private slots:
         QVERIFY(control<QLabel>(eso, "Label25")->text().endsWith("Eso Deviations"));
         for (const char* bar : {"Label20", "Label23", "Label26", "Label27", "Label28"}) control<QLabel>(eso, bar);
 
+        // clang-format off
         const QList<QPair<const char*, const char*>> frames = {
             {"Frame1", "Step 1 Patient  Information"}, {"Frame7", "Step 2 Onset At the age of patient "},
             {"Frame3", "Step 3 Fixating Eye (Dominating)"}, {"Frame5", "Step 4  Vision And Refraction"},
@@ -83,6 +84,8 @@ private slots:
             const bool selectedAtOpen = QByteArray(name) == "Option1" || QByteArray(name) == "Option12";
             QCOMPARE(option->isChecked(), selectedAtOpen);
         }
+        // clang-format on
+        // clang-format off
         const QList<QPair<const char*, const char*>> buttons = {
             {"Command2", "Enter"}, {"Command5", "Reset"}, {"Command4", "GoTo Squint Calculator"},
             {"Command6", "Instructions"}, {"Command1", "OverAction Grades"}, {"Command7", "AC/ A Calculator"},
@@ -119,14 +122,18 @@ private slots:
             QCOMPARE(combo->currentIndex(), -1);
             QVERIFY(combo->currentText().isEmpty());
         }
+        // clang-format on
 
-        for (const char* name : {"D", "N", "N3", "UP", "DN", "D1"}) QCOMPARE(box(eso, name)->text(), QStringLiteral("0"));
-        for (const char* name : {"Text2", "Text3", "Text4", "Text7", "Text11", "Text1", "Text8", "Text9", "Text10", "Text12", "Text13"}) {
+        for (const char* name : {"D", "N", "N3", "UP", "DN", "D1"})
+            QCOMPARE(box(eso, name)->text(), QStringLiteral("0"));
+        for (const char* name :
+             {"Text2", "Text3", "Text4", "Text7", "Text11", "Text1", "Text8", "Text9", "Text10", "Text12", "Text13"}) {
             QVERIFY2(box(eso, name)->text().isEmpty(), name);
         }
         QCOMPARE(box(eso, "Text5")->text(), QStringLiteral("Reg No"));
         QVERIFY(box(eso, "Text6")->text().startsWith(QDate::currentDate().toString(Qt::ISODate)));
-        for (const char* name : {"Label1", "Label2", "Label19", "Label22", "Label21"}) QVERIFY2(textOf(eso, name).isEmpty(), name);
+        for (const char* name : {"Label1", "Label2", "Label19", "Label22", "Label21"})
+            QVERIFY2(textOf(eso, name).isEmpty(), name);
         QCOMPARE(drawnBackground(control<QLabel>(eso, "Label1")), kWhite);
         QCOMPARE(drawnBackground(control<QLabel>(eso, "Label2")), kWhite);
         QVERIFY(control<QGroupBox>(eso, "Frame11")->isVisible());
@@ -173,19 +180,58 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");  // empty: none
         QTest::addColumn<QString>("left");     // the box's text afterwards
-        QTest::newRow("D 91") << "D" << "91" << " Please enter 0 to 90 for distance deviations " << "";
-        QTest::newRow("D 90") << "D" << "90" << "" << "90";
-        QTest::newRow("N 91") << "N" << "91" << " Please enter 0 to 90 for near deviations " << "";
-        QTest::newRow("N3 91") << "N3" << "91" << " Please enter 0 to 90 for near deviations with + 3 sph" << "";
-        QTest::newRow("UP 95") << "UP" << "95" << " Please enter 0 to 90 for up deviations " << "";
-        QTest::newRow("DN 90.5") << "DN" << "90.5" << " Please enter 0 to 90 for down deviations " << "";
-        QTest::newRow("UP -5") << "UP" << "-5" << "" << "-5";
-        QTest::newRow("N 0") << "N" << "0" << "" << "0";
-        QTest::newRow("N3 empty") << "N3" << "" << "" << "0";
-        QTest::newRow("D blanks around") << "D" << " 25 " << "" << " 25 ";
-        QTest::newRow("D 12abc") << "D" << "12abc" << " Please enter a number for distance deviations " << "";
-        QTest::newRow("N3 letters") << "N3" << "abc" << " Please enter a number for near deviations with + 3 sph " << "";
-        QTest::newRow("DN 1e5") << "DN" << "1e5" << " Please enter a number for down deviations " << "";
+        QTest::newRow("D 91") << "D"
+                              << "91"
+                              << " Please enter 0 to 90 for distance deviations "
+                              << "";
+        QTest::newRow("D 90") << "D"
+                              << "90"
+                              << ""
+                              << "90";
+        QTest::newRow("N 91") << "N"
+                              << "91"
+                              << " Please enter 0 to 90 for near deviations "
+                              << "";
+        QTest::newRow("N3 91") << "N3"
+                               << "91"
+                               << " Please enter 0 to 90 for near deviations with + 3 sph"
+                               << "";
+        QTest::newRow("UP 95") << "UP"
+                               << "95"
+                               << " Please enter 0 to 90 for up deviations "
+                               << "";
+        QTest::newRow("DN 90.5") << "DN"
+                                 << "90.5"
+                                 << " Please enter 0 to 90 for down deviations "
+                                 << "";
+        QTest::newRow("UP -5") << "UP"
+                               << "-5"
+                               << ""
+                               << "-5";
+        QTest::newRow("N 0") << "N"
+                             << "0"
+                             << ""
+                             << "0";
+        QTest::newRow("N3 empty") << "N3"
+                                  << ""
+                                  << ""
+                                  << "0";
+        QTest::newRow("D blanks around") << "D"
+                                         << " 25 "
+                                         << ""
+                                         << " 25 ";
+        QTest::newRow("D 12abc") << "D"
+                                 << "12abc"
+                                 << " Please enter a number for distance deviations "
+                                 << "";
+        QTest::newRow("N3 letters") << "N3"
+                                    << "abc"
+                                    << " Please enter a number for near deviations with + 3 sph "
+                                    << "";
+        QTest::newRow("DN 1e5") << "DN"
+                                << "1e5"
+                                << " Please enter a number for down deviations "
+                                << "";
     }
     void leavingADeviationBox() {
         QFETCH(QString, name);
@@ -282,30 +328,61 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("option1");
         QTest::addColumn<QString>("option2");
-        QTest::newRow("accommodative") << QStringList{"20", "40", "10", "0", "0"} << false << "40"
-            << "High AC/A Ratio " << "Accommodative Convergence Excess Esotropia " << " B/L MR Recession"
+        QTest::newRow("accommodative")
+            << QStringList{"20", "40", "10", "0", "0"} << false << "40"
+            << "High AC/A Ratio "
+            << "Accommodative Convergence Excess Esotropia "
+            << " B/L MR Recession"
             << "First bifocal glasses should be tried ,if deviation is not controlled then proceed for surgery";
         QTest::newRow("non-accommodative low") << QStringList{"20", "40", "37", "0", "0"} << false << "40"
-            << "Low AC/A Ratio " << "Non Accommodative Convergence Excess Esotropia " << " B/L MR Recession" << "";
+                                               << "Low AC/A Ratio "
+                                               << "Non Accommodative Convergence Excess Esotropia "
+                                               << " B/L MR Recession"
+                                               << "";
         QTest::newRow("non-accommodative normal 3.33") << QStringList{"10", "30", "20", "0", "0"} << false << "30"
-            << "Normal AC/A Ratio " << "Non Accommodative Convergence Excess Esotropia " << " B/L MR Recession" << "";
+                                                       << "Normal AC/A Ratio "
+                                                       << "Non Accommodative Convergence Excess Esotropia "
+                                                       << " B/L MR Recession"
+                                                       << "";
         QTest::newRow("basic") << QStringList{"30", "32", "20", "0", "0"} << false << "32"
-            << "Normal AC/A Ratio " << "Basic Esotropia " << " B/L MR Recession" << "LR Resection + MR Recession ";
+                               << "Normal AC/A Ratio "
+                               << "Basic Esotropia "
+                               << " B/L MR Recession"
+                               << "LR Resection + MR Recession ";
         QTest::newRow("basic small") << QStringList{"9", "12", "9", "0", "0"} << false << "12"
-            << "Low AC/A Ratio " << "Basic Esotropia " << " B/L MR Recession" << "LR Resection + MR Recession ";
+                                     << "Low AC/A Ratio "
+                                     << "Basic Esotropia "
+                                     << " B/L MR Recession"
+                                     << "LR Resection + MR Recession ";
         QTest::newRow("divergence insufficiency") << QStringList{"30", "5", "0", "0", "0"} << false << "30"
-            << "" << "Divergence Insufficiency Esotropia " << "MR Recession+LR Resection" << " B/L LR Resection ";
+                                                  << ""
+                                                  << "Divergence Insufficiency Esotropia "
+                                                  << "MR Recession+LR Resection"
+                                                  << " B/L LR Resection ";
         QTest::newRow("infantile") << QStringList{"40", "45", "0", "0", "0"} << true << "45"
-            << "" << "Infantile Esotropia " << "B/L MR Recession after the age of 6 month" << kCaution;
+                                   << ""
+                                   << "Infantile Esotropia "
+                                   << "B/L MR Recession after the age of 6 month" << kCaution;
         QTest::newRow("distance zero") << QStringList{"0", "10", "0", "0", "0"} << false << "10"
-            << "" << "Basic Esotropia " << " Non Surgical Management" << "";
+                                       << ""
+                                       << "Basic Esotropia "
+                                       << " Non Surgical Management"
+                                       << "";
         QTest::newRow("tie takes distance text") << QStringList{"20", "20.0", "20", "0", "0"} << false << "20"
-            << "Low AC/A Ratio " << "Basic Esotropia " << " B/L MR Recession" << "LR Resection + MR Recession ";
+                                                 << "Low AC/A Ratio "
+                                                 << "Basic Esotropia "
+                                                 << " B/L MR Recession"
+                                                 << "LR Resection + MR Recession ";
         QTest::newRow("accommodative up to 10") << QStringList{"-10", "10", "-8", "0", "0"} << false << "10"
-            << "High AC/A Ratio " << "Accommodative Convergence Excess Esotropia "
-            << "Near addition in form of bifocal glasses" << "";
+                                                << "High AC/A Ratio "
+                                                << "Accommodative Convergence Excess Esotropia "
+                                                << "Near addition in form of bifocal glasses"
+                                                << "";
         QTest::newRow("all zero") << QStringList{"0", "0", "0", "0", "0"} << false << "0"
-            << "" << "" << "" << "";
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << "";
     }
     void enterDiagnoses() {
         QFETCH(QStringList, deviations);
@@ -365,7 +442,8 @@ private slots:
         QCOMPARE(drawnBackground(control<QLabel>(eso, "Label2")), kLightCyan);
         QCOMPARE(textOf(eso, "Label19"), QStringLiteral(" B/L MR Recession"));
         QCOMPARE(textOf(eso, "Label22"),
-                 QStringLiteral("First bifocal glasses should be tried ,if deviation is not controlled then proceed for surgery"));
+                 QStringLiteral(
+                     "First bifocal glasses should be tried ,if deviation is not controlled then proceed for surgery"));
         // Divergence insufficiency does not touch the AC/A label.
         enterDeviations(eso, "30", "5", "0", "0", "0");
         pressEnter(eso);
@@ -504,11 +582,16 @@ private slots:
     void helpButtonsOpenTheirScreensAndTheWorkupStaysOpen_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("screen");
-        QTest::newRow("Instructions") << "Command6" << "Inst_Eso";
-        QTest::newRow("OverAction Grades") << "Command1" << "Form_AVP";
-        QTest::newRow("AC/ A Calculator") << "Command7" << "ACA";
-        QTest::newRow("DVD") << "Command9" << "DVD";
-        QTest::newRow("Print") << "Command3" << "Print_01";
+        QTest::newRow("Instructions") << "Command6"
+                                      << "Inst_Eso";
+        QTest::newRow("OverAction Grades") << "Command1"
+                                           << "Form_AVP";
+        QTest::newRow("AC/ A Calculator") << "Command7"
+                                          << "ACA";
+        QTest::newRow("DVD") << "Command9"
+                             << "DVD";
+        QTest::newRow("Print") << "Command3"
+                               << "Print_01";
     }
     void helpButtonsOpenTheirScreensAndTheWorkupStaysOpen() {
         QFETCH(QString, button);

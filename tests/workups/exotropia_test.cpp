@@ -44,11 +44,13 @@ void pressEnter(QWidget* exo) { click(control<QPushButton>(exo, "Command1")); }
 // "NIS+" with "-" for a hidden one.
 QString obliquesShown(QWidget* exo) {
     QString shown;
+    // clang-format off
     const QList<QPair<const char*, QChar>> options = {
         {"Option13", 'N'}, {"Option12", 'I'}, {"Option10", 'S'}, {"Option14", '+'}};
     for (const auto& [name, letter] : options) {
         shown += control<QRadioButton>(exo, name)->isVisibleTo(exo) ? letter : QChar('-');
     }
+    // clang-format on
     return shown;
 }
 
@@ -69,6 +71,7 @@ private slots:
         QCOMPARE(exo->findChildren<QLabel*>(QStringLiteral("Label23")).size(), 2);
         control<QLabel>(exo, "Label20");
 
+        // clang-format off
         const QList<QPair<const char*, const char*>> frames = {
             {"Frame2", "Step1 Patient's Information"}, {"Frame4", "Step 2 Onset At the age of patient "},
             {"Frame5", "Step3 Fixating Eye (Dominating)"}, {"Frame7", "Step 4 Presentation"},
@@ -96,6 +99,8 @@ private slots:
             QCOMPARE(option->isChecked(), selectedAtOpen);
             QVERIFY2(option->isVisible(), name);
         }
+        // clang-format on
+        // clang-format off
         const QList<QPair<const char*, const char*>> buttons = {
             {"Command1", "Enter"}, {"Command6", "Reset"}, {"Command2", "Go To Squint Calculator"},
             {"Command5", "Instructions"}, {"Command7", "AC/A Calculator"}, {"Command3", " OA Grades Calculator"},
@@ -133,6 +138,7 @@ private slots:
             QCOMPARE(combo->currentIndex(), -1);
             QVERIFY(combo->currentText().isEmpty());
         }
+        // clang-format on
 
         for (const char* name : {"D", "N", "UP", "DN", "N60", "N3", "D1", "Text1"}) {
             QCOMPARE(box(exo, name)->text(), QStringLiteral("0"));
@@ -150,7 +156,8 @@ private slots:
         QCOMPARE(control<QLabel>(exo, "Label24")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
         QCOMPARE(drawnBackground(control<QLabel>(exo, "Label1")), exo->palette().color(QPalette::Highlight));
         QCOMPARE(exo->grab().toImage().pixelColor(ocu::mmToPx(100), ocu::mmToPx(104.8)), kWhite);
-        for (const char* name : {"Frame6", "Frame10", "Command2"}) QVERIFY2(control<QWidget>(exo, name)->isVisible(), name);
+        for (const char* name : {"Frame6", "Frame10", "Command2"})
+            QVERIFY2(control<QWidget>(exo, name)->isVisible(), name);
         QVERIFY(!box(exo, "D1")->isVisible());
     }
 
@@ -207,19 +214,58 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");  // empty: none
         QTest::addColumn<QString>("left");     // the box's text afterwards
-        QTest::newRow("D 91") << "D" << "91" << " Please enter 0 to 90 for distance deviations" << "";
-        QTest::newRow("D 90") << "D" << "90" << "" << "90";
-        QTest::newRow("N 91") << "N" << "91" << " Please enter 0 to 90 for near deviations" << "";
-        QTest::newRow("UP 95") << "UP" << "95" << " Please enter 0 to 90 UP deviations" << "";
-        QTest::newRow("DN 95") << "DN" << "95" << " Please enter 0 to 90 for down deviations " << "";
-        QTest::newRow("N3 90.5") << "N3" << "90.5" << " Please enter 0 to 90 for near deviations with + 3 sph" << "";
-        QTest::newRow("UP -5") << "UP" << "-5" << "" << "-5";
-        QTest::newRow("N60 95") << "N60" << "95" << "" << "95";
-        QTest::newRow("N60 letters") << "N60" << "abc" << "" << "abc";
-        QTest::newRow("N60 empty") << "N60" << "" << "" << "0";
-        QTest::newRow("DN empty") << "DN" << "" << "" << "0";
-        QTest::newRow("D 12abc") << "D" << "12abc" << " Please enter a number for distance deviations " << "";
-        QTest::newRow("N3 letters") << "N3" << "abc" << " Please enter a number for near deviations with + 3 sph " << "";
+        QTest::newRow("D 91") << "D"
+                              << "91"
+                              << " Please enter 0 to 90 for distance deviations"
+                              << "";
+        QTest::newRow("D 90") << "D"
+                              << "90"
+                              << ""
+                              << "90";
+        QTest::newRow("N 91") << "N"
+                              << "91"
+                              << " Please enter 0 to 90 for near deviations"
+                              << "";
+        QTest::newRow("UP 95") << "UP"
+                               << "95"
+                               << " Please enter 0 to 90 UP deviations"
+                               << "";
+        QTest::newRow("DN 95") << "DN"
+                               << "95"
+                               << " Please enter 0 to 90 for down deviations "
+                               << "";
+        QTest::newRow("N3 90.5") << "N3"
+                                 << "90.5"
+                                 << " Please enter 0 to 90 for near deviations with + 3 sph"
+                                 << "";
+        QTest::newRow("UP -5") << "UP"
+                               << "-5"
+                               << ""
+                               << "-5";
+        QTest::newRow("N60 95") << "N60"
+                                << "95"
+                                << ""
+                                << "95";
+        QTest::newRow("N60 letters") << "N60"
+                                     << "abc"
+                                     << ""
+                                     << "abc";
+        QTest::newRow("N60 empty") << "N60"
+                                   << ""
+                                   << ""
+                                   << "0";
+        QTest::newRow("DN empty") << "DN"
+                                  << ""
+                                  << ""
+                                  << "0";
+        QTest::newRow("D 12abc") << "D"
+                                 << "12abc"
+                                 << " Please enter a number for distance deviations "
+                                 << "";
+        QTest::newRow("N3 letters") << "N3"
+                                    << "abc"
+                                    << " Please enter a number for near deviations with + 3 sph "
+                                    << "";
     }
     void leavingADeviationBox() {
         QFETCH(QString, name);
@@ -295,33 +341,83 @@ private slots:
         const QString lr = "B/L Lat. Rectus Recession";
         const QString lrMr = "Lat.Rectus Recession + Medial Rectus Resection";
         QTest::newRow("divergence excess") << "Option5" << QStringList{"30", "10", "0", "0", "12", "30"} << "30"
-            << "Divergence Excess Exo Deviation" << "High AC/A Ratio" << "" << lr << "" << "N---";
+                                           << "Divergence Excess Exo Deviation"
+                                           << "High AC/A Ratio"
+                                           << "" << lr << ""
+                                           << "N---";
         QTest::newRow("simulated, high AC/A") << "Option5" << QStringList{"30", "10", "0", "0", "20", "50"} << "30"
-            << "Simulated Divergence Excess Exo Deviation" << "High AC/A Ratio" << ""
-            << "Over corrected minus lense glasses " << "" << "N---";
+                                              << "Simulated Divergence Excess Exo Deviation"
+                                              << "High AC/A Ratio"
+                                              << ""
+                                              << "Over corrected minus lense glasses "
+                                              << ""
+                                              << "N---";
         QTest::newRow("simulated, normal AC/A") << "Option5" << QStringList{"30", "10", "0", "0", "20", "29"} << "30"
-            << "Simulated Divergence Excess Exo Deviation" << "Normal AC/A Ratio" << "" << lr << lrMr << "N---";
+                                                << "Simulated Divergence Excess Exo Deviation"
+                                                << "Normal AC/A Ratio"
+                                                << "" << lr << lrMr << "N---";
         QTest::newRow("basic by the near row") << "Option4" << QStringList{"20", "25"} << "25"
-            << "Basic Exo Deviation" << "" << "" << lr << lrMr << "N---";
+                                               << "Basic Exo Deviation"
+                                               << ""
+                                               << "" << lr << lrMr << "N---";
         QTest::newRow("basic at 12") << "" << QStringList{"12", "12"} << "12"
-            << "Basic Exo Deviation" << "" << "" << "Non Surgical Treatment" << "" << "N---";
+                                     << "Basic Exo Deviation"
+                                     << ""
+                                     << ""
+                                     << "Non Surgical Treatment"
+                                     << ""
+                                     << "N---";
         QTest::newRow("basic at 13") << "" << QStringList{"13", "12"} << "13"
-            << "Basic Exo Deviation" << "" << "" << lr << lrMr << "N---";
+                                     << "Basic Exo Deviation"
+                                     << ""
+                                     << "" << lr << lrMr << "N---";
         QTest::newRow("near larger by one") << "" << QStringList{"9", "10"} << "10"
-            << "Basic Exo Deviation" << "" << "" << "Non Surgical Treatment" << "" << "N---";
+                                            << "Basic Exo Deviation"
+                                            << ""
+                                            << ""
+                                            << "Non Surgical Treatment"
+                                            << ""
+                                            << "N---";
         QTest::newRow("convergence insufficiency") << "" << QStringList{"10", "30"} << "30"
-            << "Convergence Insufficiency Exo Deviation" << "" << "" << "B/L Medial Rectus Resection" << "" << "N---";
+                                                   << "Convergence Insufficiency Exo Deviation"
+                                                   << ""
+                                                   << ""
+                                                   << "B/L Medial Rectus Resection"
+                                                   << ""
+                                                   << "N---";
         QTest::newRow("infantile") << "Option3" << QStringList{"40", "40"} << "40"
-            << "Infantile Exotropia" << "" << "" << lr << lrMr << "N---";
+                                   << "Infantile Exotropia"
+                                   << ""
+                                   << "" << lr << lrMr << "N---";
         QTest::newRow("infant at 30") << "Option3" << QStringList{"30", "40"} << "40"
-            << "" << "" << "" << "" << "" << "N---";
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "N---";
         QTest::newRow("V pattern") << "" << QStringList{"20", "20", "30", "10"} << "20"
-            << "Basic Exo Deviation" << "" << " V Patterns Exotropia" << lr << lrMr << "NI--";
+                                   << "Basic Exo Deviation"
+                                   << ""
+                                   << " V Patterns Exotropia" << lr << lrMr << "NI--";
         QTest::newRow("A pattern") << "" << QStringList{"20", "20", "5", "20"} << "20"
-            << "Basic Exo Deviation" << "" << " A Patterns Exotropia " << lr << lrMr << "N-S-";
+                                   << "Basic Exo Deviation"
+                                   << ""
+                                   << " A Patterns Exotropia " << lr << lrMr << "N-S-";
         QTest::newRow("X pattern") << "" << QStringList{"5", "5", "20", "20"} << "5"
-            << "Basic Exo Deviation" << "" << " X Patterns Exotropia " << "Non Surgical Treatment" << "" << "---+";
-        QTest::newRow("all zero") << "" << QStringList{} << "0" << "" << "" << "" << "" << "" << "N---";
+                                   << "Basic Exo Deviation"
+                                   << ""
+                                   << " X Patterns Exotropia "
+                                   << "Non Surgical Treatment"
+                                   << ""
+                                   << "---+";
+        QTest::newRow("all zero") << "" << QStringList{} << "0"
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << "N---";
     }
     void enterDiagnoses() {
         QFETCH(QString, onset);
@@ -444,8 +540,10 @@ private slots:
         choose(control<QRadioButton>(exo, "Option14"));
         const QRectF irisBefore = mm(exo, "Image6");
         click(control<QPushButton>(exo, "Command6"));
-        for (const char* name : {"D", "N", "UP", "DN", "N60", "N3"}) QCOMPARE(box(exo, name)->text(), QStringLiteral("0"));
-        for (const char* name : {"Label9", "Label24", "Label10", "Label12"}) QVERIFY2(textOf(exo, name).isEmpty(), name);
+        for (const char* name : {"D", "N", "UP", "DN", "N60", "N3"})
+            QCOMPARE(box(exo, name)->text(), QStringLiteral("0"));
+        for (const char* name : {"Label9", "Label24", "Label10", "Label12"})
+            QVERIFY2(textOf(exo, name).isEmpty(), name);
         QCOMPARE(obliquesShown(exo), QStringLiteral("NIS+"));
         // Kept: the pattern, the irises, D1, the selections, the hidden
         // hand-off and grades, and the colours.
@@ -462,8 +560,10 @@ private slots:
     void helpButtonsOpenTheirScreensAndTheWorkupStaysOpen_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("screen");
-        QTest::newRow("Instructions") << "Command5" << "Inst_Exo";
-        QTest::newRow("OA Grades Calculator") << "Command3" << "Mov";
+        QTest::newRow("Instructions") << "Command5"
+                                      << "Inst_Exo";
+        QTest::newRow("OA Grades Calculator") << "Command3"
+                                              << "Mov";
     }
     void helpButtonsOpenTheirScreensAndTheWorkupStaysOpen() {
         QFETCH(QString, button);

@@ -73,6 +73,7 @@ struct Named {
     const char* name;
     Kind kind;
 };
+// clang-format off
 inline constexpr Named kNamed[] = {
     {kEsoOD, Kind::OptionButton},
     {kEsoOS, Kind::OptionButton},
@@ -113,5 +114,6 @@ inline constexpr Named kNamed[] = {
     {kBackToEso, Kind::CommandButton},
     {kBackToExo, Kind::CommandButton},
 };
+// clang-format on
 
 }  // namespace ocu::calc::control

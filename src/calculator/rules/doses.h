@@ -20,6 +20,7 @@ struct DoseRow {
 };
 
 // Lateral rectus, recession and resection, both eyes.
+// clang-format off
 inline constexpr std::array<DoseRow, 10> kLateralRectus = {{
     {"0.0 mm", "0"},
     {"4.0 mm", "6.0"},
@@ -32,6 +33,7 @@ inline constexpr std::array<DoseRow, 10> kLateralRectus = {{
     {"7.5 mm", "22.5"},
     {"8.0 mm", "25.0"},
 }};
+// clang-format on
 
 // Medial rectus: the same values in every box, written a little differently
 // in a few of them.
@@ -39,6 +41,7 @@ struct MedialRow {
     std::string_view item;
     std::string_view recR, recL, resR, resL;  // cmbMRrec_R, cmbMRrec_L, cmbMRres_R, cmbMRres_L
 };
+// clang-format off
 inline constexpr std::array<MedialRow, 8> kMedialRectus = {{
     //  item      MRrec_R  MRrec_L  MRres_R  MRres_L
     {"0.0 mm", "0",     "0",    "0",     "0"},
@@ -50,10 +53,10 @@ inline constexpr std::array<MedialRow, 8> kMedialRectus = {{
     {"5.5 mm", "20.0",  "20.0", "20.0",  "20"},
     {"6.0 mm", "25.00", "25.0", "25.00", "25.00"},
 }};
+// clang-format on
 
 constexpr bool isLateral(DoseBox box) {
-    return box == DoseBox::LRrec_R || box == DoseBox::LRrec_L || box == DoseBox::LRres_R ||
-           box == DoseBox::LRres_L;
+    return box == DoseBox::LRrec_R || box == DoseBox::LRrec_L || box == DoseBox::LRres_R || box == DoseBox::LRres_L;
 }
 
 // The drop-down's fixed list, top to bottom.
@@ -77,10 +80,10 @@ constexpr std::optional<std::string_view> doseResponse(DoseBox box, std::string_
     for (const MedialRow& row : kMedialRectus) {
         if (row.item != shown) continue;
         switch (box) {
-            case DoseBox::MRrec_R: return row.recR;
-            case DoseBox::MRrec_L: return row.recL;
-            case DoseBox::MRres_R: return row.resR;
-            default: return row.resL;
+        case DoseBox::MRrec_R: return row.recR;
+        case DoseBox::MRrec_L: return row.recL;
+        case DoseBox::MRres_R: return row.resR;
+        default: return row.resL;
         }
     }
     return std::nullopt;

@@ -10,7 +10,7 @@
 namespace ocu::calc {
 
 enum class ObliqueAction { Normal, InfOA, SupOA, InfAndSupOA };  // Option4 to Option7
-enum class Grade { One, Two, Three, Four };                       // Option13 to Option16
+enum class Grade { One, Two, Three, Four };                      // Option13 to Option16
 enum class Deviation { Eso, Exo };
 
 // The eight patterns, by their options.
@@ -48,6 +48,7 @@ struct PatternRow {
 };
 
 using enum Pattern;
+// clang-format off
 inline constexpr std::array<PatternRow, 8> kPatternAvailability = {{
     {ObliqueAction::Normal,      Deviation::Eso, PatternChange{{NoPatterns, AEso, VEso}, {}, {}}},
     {ObliqueAction::Normal,      Deviation::Exo, PatternChange{{NoPatterns, AExo, VExo}, {}, {}}},
@@ -58,6 +59,7 @@ inline constexpr std::array<PatternRow, 8> kPatternAvailability = {{
     {ObliqueAction::InfAndSupOA, Deviation::Eso, std::nullopt},
     {ObliqueAction::InfAndSupOA, Deviation::Exo, PatternChange{{X}, {}, AEso}},
 }};
+// clang-format on
 
 // nullopt when no deviation side is selected or the row changes nothing.
 constexpr std::optional<PatternChange> patternsFor(ObliqueAction action, std::optional<Deviation> deviation) {
@@ -73,6 +75,7 @@ struct ObliqueProcedureRow {
     Grade grade;
     std::string_view text;
 };
+// clang-format off
 inline constexpr std::array<ObliqueProcedureRow, 8> kObliqueProcedures = {{
     {ObliqueAction::InfOA, Grade::One,   "Inf.Oblique Mymectomy Or Recession 6 mm"},
     {ObliqueAction::InfOA, Grade::Two,   "Inf.Oblique Mymectomy Or Recession 8 mm "},
@@ -83,6 +86,7 @@ inline constexpr std::array<ObliqueProcedureRow, 8> kObliqueProcedures = {{
     {ObliqueAction::SupOA, Grade::Three, " Graded Recession Or Tendon Lengthening Procedure Of Sup Oblique"},
     {ObliqueAction::SupOA, Grade::Four,  "Graded Recession Or Tendon Lengthening Procedure Of Sup Oblique"},
 }};
+// clang-format on
 
 // nullopt (the procedure line is left as it is) for a normal or combined
 // action, or without an action or a grade.

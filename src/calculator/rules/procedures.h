@@ -51,23 +51,27 @@ struct BothEyesRow {
     Procedure procedure;
     DoseBoxes eso, exo;
 };
+// clang-format off
 inline constexpr std::array<BothEyesRow, 3> kBothEyesProcedures = {{
     {Procedure::BilateralRecession, {MRrec_R, MRrec_L}, {LRrec_R, LRrec_L}},
     {Procedure::BilateralResection, {LRres_R, LRres_L}, {MRres_R, MRres_L}},
     {Procedure::ThreeOrFourMuscles, {MRrec_R, MRrec_L, LRres_R, LRres_L}, {LRrec_R, LRrec_L, MRres_R, MRres_L}},
 }};
+// clang-format on
 
 // Recession and resection on the non-fixing eye alone.
 struct OneEyeRow {
     Side side;
     DoseBoxes boxes;
 };
+// clang-format off
 inline constexpr std::array<OneEyeRow, 4> kRecessResect = {{
     {Side::EsoOD, {MRrec_R, LRres_R}},
     {Side::EsoOS, {MRrec_L, LRres_L}},
     {Side::ExoOD, {LRrec_R, MRres_R}},
     {Side::ExoOS, {LRrec_L, MRres_L}},
 }};
+// clang-format on
 
 // The boxes to enable and colour green (all others of the eight are
 // disabled); nullopt when no deviation side is selected: no box changes.
@@ -88,16 +92,18 @@ constexpr std::optional<DoseBoxes> boxesToDose(Procedure procedure, std::optiona
 // The procedure button each one disables after dosing, whatever was selected.
 constexpr std::optional<Procedure> procedureDisabledAfter(Procedure procedure) {
     switch (procedure) {
-        case Procedure::BilateralRecession: return Procedure::RecessResect;
-        case Procedure::RecessResect: return Procedure::BilateralRecession;
-        case Procedure::ThreeOrFourMuscles: return Procedure::BilateralRecession;
-        case Procedure::BilateralResection: return std::nullopt;
+    case Procedure::BilateralRecession: return Procedure::RecessResect;
+    case Procedure::RecessResect: return Procedure::BilateralRecession;
+    case Procedure::ThreeOrFourMuscles: return Procedure::BilateralRecession;
+    case Procedure::BilateralResection: return std::nullopt;
     }
     return std::nullopt;
 }
 
 // Re-Plan shows "0" on white in the boxes in this order.
+// clang-format off
 inline constexpr std::array<DoseBox, kDoseBoxCount> kReplanOrder = {
     LRrec_R, LRrec_L, LRres_R, LRres_L, MRres_R, MRres_L, MRrec_R, MRrec_L};
 
 }  // namespace ocu::calc
+// clang-format on

@@ -25,12 +25,14 @@ struct BandRow {
     Band band;
 };
 inline constexpr double kNoUpperBound = std::numeric_limits<double>::infinity();
+// clang-format off
 inline constexpr BandRow kDeviationBands[] = {
     {1, true, 15, Band::ManageConservatively},
     {15, false, 50, Band::UpToFifty},
     {51, true, 90, Band::AboveFifty},
     {90, false, kNoUpperBound, Band::OutOfRange},
 };
+// clang-format on
 
 // nullopt below 1 and between 50 and 51: nothing happens.
 constexpr std::optional<Band> deviationBand(double x) {
@@ -71,10 +73,10 @@ constexpr IrisLefts turned(Side side, double pd) {
     if (mm != mm) mm = 0;  // an amount that is no number at all leaves the eye at rest
     mm = std::clamp(mm, -kMaxShiftMm, kMaxShiftMm);
     switch (side) {
-        case Side::EsoOD: return {kRestOD + mm, kRestOS};
-        case Side::EsoOS: return {kRestOD, kRestOS - mm};
-        case Side::ExoOD: return {kRestOD - mm, kRestOS};
-        case Side::ExoOS: return {kRestOD, kRestOS + mm};
+    case Side::EsoOD: return {kRestOD + mm, kRestOS};
+    case Side::EsoOS: return {kRestOD, kRestOS - mm};
+    case Side::ExoOD: return {kRestOD - mm, kRestOS};
+    case Side::ExoOS: return {kRestOD, kRestOS + mm};
     }
     return {};
 }

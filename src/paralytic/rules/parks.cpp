@@ -20,22 +20,27 @@ struct StepRow {
     std::string_view inference;
 };
 
+// clang-format off
 constexpr StepRow kStep1Rows[] = {
     {ROverL, any, any, "Rt SO,Rt IR,Lt SR,Lt IO are may be weak."},
     {LOverR, any, any, "Lt SO,Lt IR,Rt SR,Rt IO are may be weak."},
 };
+// clang-format on
 
 // "Both Gazes" gives no inference at this step.
+// clang-format off
 constexpr StepRow kStep2Rows[] = {
     {LOverR, LeftGaze, any, "Lt IR Or Rt IO are may be Weak"},
     {LOverR, RightGaze, any, "Rt SR Or Lt SO are may be Weak"},
     {ROverL, RightGaze, any, "Rt IR Or Lt IO are may be Weak"},
     {ROverL, LeftGaze, any, "Lt SR Or Rt SO are may be Weak"},
 };
+// clang-format on
 
 // With the worse gaze answered, step 3 names the one muscle all three
 // answers point to (the eye that is higher, the side of gaze, the head tilt).
 // Without it, or with both gazes, it falls back on steps 1 and 3 alone.
+// clang-format off
 constexpr StepRow kStep3Rows[] = {
     {ROverL, LeftGaze, Right, "Rt Superior Oblique is weak"},
     {ROverL, LeftGaze, Left, "Lt Superior Rectus is weak"},
@@ -51,6 +56,7 @@ constexpr StepRow kStep3Rows[] = {
     {ROverL, any, Left, "Rt Inferior Rectus is weak"},
     {any, BothGazes, Both, " Both Superior Obliques are weak"},
 };
+// clang-format on
 
 template <std::size_t Rows>
 std::optional<Result> infer(const StepRow (&rows)[Rows], const ThreeStepAnswers& a) {

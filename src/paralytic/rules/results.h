@@ -44,9 +44,7 @@ struct Write {
 
 inline constexpr Write kUnchanged{};
 constexpr Write write(std::string_view text, Paint paint) { return {true, {text}, paint}; }
-constexpr Write write(std::string_view head, std::string_view tail, Paint paint) {
-    return {true, {head, tail}, paint};
-}
+constexpr Write write(std::string_view head, std::string_view tail, Paint paint) { return {true, {head, tail}, paint}; }
 
 // A condition on one answer of an option group: any answer (also none),
 // exactly this answer, or anything but this answer (also none).

@@ -19,6 +19,7 @@ struct PlanRow {
     Write right;
 };
 
+// clang-format off
 constexpr PlanRow kRows[] = {
     /*1*/ {Acute, any,
            write("1 Wait at least 6 month before operation.                       2 Patch to eliminate diplopia.", Coloured),
@@ -30,12 +31,13 @@ constexpr PlanRow kRows[] = {
            write("Option1. Lateral transposition of superior rectus and inferior rectus.", Coloured),
            write(" Option 2. Jensen procedure + Recession or chemodenervation of medial rectus.", Coloured)},
 };
+// clang-format on
 
 }  // namespace
 
 std::optional<SixthNervePlan> sixthNervePlan(const SixthNerveAnswers& a) {
-    const PlanRow* row = firstMatch(
-        kRows, [&](const PlanRow& r) { return r.course.holds(a.course) && r.severity.holds(a.severity); });
+    const PlanRow* row =
+        firstMatch(kRows, [&](const PlanRow& r) { return r.course.holds(a.course) && r.severity.holds(a.severity); });
     if (row == nullptr) return std::nullopt;
     return SixthNervePlan{*row->left.change(), *row->right.change()};
 }

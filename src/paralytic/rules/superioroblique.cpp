@@ -26,6 +26,7 @@ struct HypertropiaRow {
 };
 
 // Rows 1 to 4 ignore the traction test, rows 5 to 8 the cyclotropia.
+// clang-format off
 constexpr HypertropiaRow kHypertropiaRows[] = {
     /*1*/ {ROverL, Below15, Cyclo10, any, write("Right Inferior Oblique Recession ", Coloured)},
     /*2*/ {ROverL, Below15, Cyclo15, any, write("Right Sup.Oblique Tuck +- Left Inf.Rectus Recession ", Coloured)},
@@ -36,6 +37,7 @@ constexpr HypertropiaRow kHypertropiaRows[] = {
     /*7*/ {ROverL, Above15, any, NotTight, write(" Right+Left Inf.Recession ", Keep)},
     /*8*/ {LOverR, Above15, any, NotTight, write("Left +Right Inf.Recession ", Coloured)},
 };
+// clang-format on
 
 // --- From Knapp's class ----------------------------------------------------
 
@@ -69,6 +71,7 @@ struct KnappSurgeryRow {
 
 // Both labels are coloured in every row. Classes 5 and 6 with more than
 // 25 D match no row.
+// clang-format off
 constexpr KnappSurgeryRow kKnappSurgeryRows[] = {
     /* 1*/ {Right, 1, any, "Right Inf. Oblique Recession", kLevoElevation},
     /* 2*/ {Right, 2, any, "Right Sup. Oblique Tuck+ Left Inf. Rectus Recession", kLevoDepression},
@@ -89,6 +92,7 @@ constexpr KnappSurgeryRow kKnappSurgeryRows[] = {
     /*17*/ {Left, 6, Less, "Right Sup. Oblique Tuck+ Left Sup. Oblique Tuck+Left Inf. Rectus Recession+ Right Inf. Rectus Recession", kBilateralV},
     /*18*/ {Left, 7, any, " Explore Left Trochlea", kLeftClass7},
 };
+// clang-format on
 
 struct KnappGazeRow {
     Side side;
@@ -98,6 +102,7 @@ struct KnappGazeRow {
 };
 
 // Class 4 right leaves the label's colour as it is.
+// clang-format off
 constexpr KnappGazeRow kKnappGazeRows[] = {
     {Right, 1, kLevoElevation, Coloured},
     {Right, 2, kLevoDepression, Coloured},
@@ -114,6 +119,7 @@ constexpr KnappGazeRow kKnappGazeRows[] = {
     {Left, 6, kBilateralV, Coloured},
     {Left, 7, kLeftClass7, Coloured},
 };
+// clang-format on
 
 std::string maximumIn(std::string_view gaze) { return std::string(kMaximumIn).append(gaze); }
 
@@ -121,8 +127,8 @@ std::string maximumIn(std::string_view gaze) { return std::string(kMaximumIn).ap
 
 std::optional<Result> hypertropiaSurgery(const HypertropiaFindings& f) {
     const HypertropiaRow* row = firstMatch(kHypertropiaRows, [&](const HypertropiaRow& r) {
-        return r.higher.holds(f.higher) && r.amount.holds(f.amount) &&
-               r.cyclotropia.holds(f.cyclotropia) && r.traction.holds(f.traction);
+        return r.higher.holds(f.higher) && r.amount.holds(f.amount) && r.cyclotropia.holds(f.cyclotropia) &&
+               r.traction.holds(f.traction);
     });
     if (row == nullptr) return std::nullopt;
     return row->surgery.change();
@@ -137,9 +143,8 @@ std::optional<KnappPlan> knappSurgery(const KnappFindings& f) {
 }
 
 std::optional<Result> knappGaze(Side side, int knappClass) {
-    const KnappGazeRow* row = firstMatch(kKnappGazeRows, [&](const KnappGazeRow& r) {
-        return r.side == side && r.knappClass == knappClass;
-    });
+    const KnappGazeRow* row =
+        firstMatch(kKnappGazeRows, [&](const KnappGazeRow& r) { return r.side == side && r.knappClass == knappClass; });
     if (row == nullptr) return std::nullopt;
     return Result{maximumIn(row->gaze), colourOf(row->paint)};
 }

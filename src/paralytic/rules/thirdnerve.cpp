@@ -19,9 +19,11 @@ constexpr Paint Keep = Paint::Keep;
 constexpr std::string_view T1 = "Conservative treatment";
 constexpr std::string_view T2 = "It is best left untreated.";
 constexpr std::string_view T3 =
-    "If adduction is preserved, maximal recession of the lateral and resection of the medial rectus+-  up ward transposition of the muscle. ";
+    "If adduction is preserved, maximal recession of the lateral and resection of the medial rectus+-  up ward "
+    "transposition of the muscle. ";
 constexpr std::string_view Inv =
-    "Systemic Investigations : CT / MRI,Thyroid Function Test ,Chroinc systemic Evaluation , Workup For mysthenia Gravis";
+    "Systemic Investigations : CT / MRI,Thyroid Function Test ,Chroinc systemic Evaluation , Workup For mysthenia "
+    "Gravis";
 
 struct PlanRow {
     When<Onset> onset;
@@ -34,6 +36,7 @@ struct PlanRow {
     Write investigations;
 };
 
+// clang-format off
 constexpr PlanRow kRows[] = {
     //      Step 1      Step 2         Step 3          Step 4    Step 5      Label1            Label11
     /* 1*/ {Aquired,    any,           any,            NoTrauma, Diabetic,   T1, Coloured, write(Inv, Coloured)},
@@ -47,6 +50,7 @@ constexpr PlanRow kRows[] = {
     /* 9*/ {Congenital, CompletePalsy, PartialPtosis,  any,      any,        T3, Coloured, kUnchanged},
     /*10*/ {Aquired,    CompletePalsy, PartialPtosis,  NoTrauma, CnsLesions, T3, Coloured, write(Inv, Coloured)},
 };
+// clang-format on
 
 }  // namespace
 

@@ -19,9 +19,8 @@ struct EyeWhen {
     When<Ptosis> ptosis;
 
     constexpr bool holds(const EyeFindings& eye) const {
-        return abduction.holds(eye.abduction) && adduction.holds(eye.adduction) &&
-               elevation.holds(eye.elevation) && depression.holds(eye.depression) &&
-               ptosis.holds(eye.ptosis);
+        return abduction.holds(eye.abduction) && adduction.holds(eye.adduction) && elevation.holds(eye.elevation) &&
+               depression.holds(eye.depression) && ptosis.holds(eye.ptosis);
     }
 };
 
@@ -29,9 +28,8 @@ struct GazeWhen {
     When<YesNo> up, down, left, right, converging;
 
     constexpr bool holds(const GazeFindings& g) const {
-        return up.holds(g.upGazeNormal) && down.holds(g.downGazeNormal) &&
-               left.holds(g.leftGazeNormal) && right.holds(g.rightGazeNormal) &&
-               converging.holds(g.converging);
+        return up.holds(g.upGazeNormal) && down.holds(g.downGazeNormal) && left.holds(g.leftGazeNormal) &&
+               right.holds(g.rightGazeNormal) && converging.holds(g.converging);
     }
 };
 
@@ -53,6 +51,7 @@ constexpr std::string_view kDysthyroidAndOthers =
 // Right eye (Label1 / Label3). The one and a half syndrome stands before the
 // row that would take its right eye's ductions; the superior division palsy
 // directly after the isolated medial rectus row.
+// clang-format off
 constexpr DiagnosisRow kRightEyeRows[] = {
     //  Abd Add Elev Depr Ptosis  left eye        up down left right conv
     /* 1*/ {{N, N, N, N, any}, anyEye, {Y, Y, Y, Y, any}, {"Right Eye ", "Normal"}, write("", Keep)},
@@ -87,8 +86,10 @@ constexpr DiagnosisRow kRightEyeRows[] = {
     /*13*/ {{N, N, N, N, A}, {N, N, N, N, A}, {any, any, No, Y, Y}, {"Right Internuclear Ophthalmoplegia"},
             write(" ", Keep)},
 };
+// clang-format on
 
 // Left eye (Label2 / Label4); "own" is the left eye.
+// clang-format off
 constexpr DiagnosisRow kLeftEyeRows[] = {
     //  Abd Add Elev Depr Ptosis  right eye       up down left right conv
     /* 1*/ {{N, N, N, N, any}, anyEye, {Y, Y, Y, Y, any}, {" Left Eye ", "Normal "}, kUnchanged},
@@ -118,10 +119,12 @@ constexpr DiagnosisRow kLeftEyeRows[] = {
     /*11*/ {{R, R, R, R, P}, anyEye, anyGaze, {" Left Total  Ophthalmoplegia"},
             write("Diff. Diagn   ", " B/L Orbital Lesions,Cavenous Sinus Syndrome ", Diff)},
 };
+// clang-format on
 
 // Supranuclear (Label5 / Label6): both eyes move fully, no ptosis, the
 // horizontal gazes are normal; "own" is the right eye.
 constexpr EyeWhen kFullDuctions{N, N, N, N, A};
+// clang-format off
 constexpr DiagnosisRow kSupranuclearRows[] = {
     //                                        up    down  left right conv
     /*1*/ {kFullDuctions, kFullDuctions, {notY, notY, Y, Y, any}, {" Progressive Supranuclear Gaze Palsy"},
@@ -131,13 +134,13 @@ constexpr DiagnosisRow kSupranuclearRows[] = {
            write("Differntial Diagnosis",
                  " (Parkinson Disease , Restictive Thyroid Myopathy,B/L Double Elevator Palsy)", Diff)},
 };
+// clang-format on
 
 template <std::size_t Rows>
-std::optional<Diagnosis> apply(const DiagnosisRow (&rows)[Rows], const EyeFindings& own,
-                               const EyeFindings& other, const GazeFindings& gazes) {
-    const DiagnosisRow* row = firstMatch(rows, [&](const DiagnosisRow& r) {
-        return r.own.holds(own) && r.other.holds(other) && r.gazes.holds(gazes);
-    });
+std::optional<Diagnosis> apply(const DiagnosisRow (&rows)[Rows], const EyeFindings& own, const EyeFindings& other,
+                               const GazeFindings& gazes) {
+    const DiagnosisRow* row = firstMatch(
+        rows, [&](const DiagnosisRow& r) { return r.own.holds(own) && r.other.holds(other) && r.gazes.holds(gazes); });
     if (row == nullptr) return std::nullopt;
     return Diagnosis{inResultColour(row->diagnosis.joined()), row->differential.change()};
 }

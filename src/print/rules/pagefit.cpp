@@ -7,9 +7,7 @@ namespace {
 
 bool empty(Extent e) { return !(e.width > 0) || !(e.height > 0); }
 
-double fitScale(Extent image, Extent area) {
-    return std::min(area.width / image.width, area.height / image.height);
-}
+double fitScale(Extent image, Extent area) { return std::min(area.width / image.width, area.height / image.height); }
 
 }  // namespace
 

@@ -16,6 +16,7 @@ struct BoxMeaning {
     std::string_view muscle;
     std::string_view procedure;
 };
+// clang-format off
 constexpr BoxMeaning kBoxes[] = {
     {DoseBox::MRrec_R, "OD", "medial rectus", "recession"},
     {DoseBox::LRrec_R, "OD", "lateral rectus", "recession"},
@@ -26,6 +27,7 @@ constexpr BoxMeaning kBoxes[] = {
     {DoseBox::MRres_L, "OS", "medial rectus", "resection"},
     {DoseBox::LRres_L, "OS", "lateral rectus", "resection"},
 };
+// clang-format on
 
 constexpr std::string_view kNotRecorded = "not recorded";
 constexpr std::string_view kSignatureLine = "______________________________";
@@ -46,10 +48,10 @@ double withoutNoise(double value) { return std::round(value * 1e9) / 1e9; }
 
 std::string sideText(calc::Side side) {
     switch (side) {
-        case calc::Side::EsoOD: return "OD, turning in (eso)";
-        case calc::Side::EsoOS: return "OS, turning in (eso)";
-        case calc::Side::ExoOD: return "OD, turning out (exo)";
-        case calc::Side::ExoOS: return "OS, turning out (exo)";
+    case calc::Side::EsoOD: return "OD, turning in (eso)";
+    case calc::Side::EsoOS: return "OS, turning in (eso)";
+    case calc::Side::ExoOD: return "OD, turning out (exo)";
+    case calc::Side::ExoOS: return "OS, turning out (exo)";
     }
     return str(kNotRecorded);
 }

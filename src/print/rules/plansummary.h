@@ -34,8 +34,8 @@ struct Workup {
     std::string diagnosis;  // the type of deviation, as the work-up wrote it
     std::string acaClass;
     std::string pattern;
-    int chosenOption = 0;     // 1 or 2; 0 when no surgical option is chosen
-    std::string chosenText;   // the chosen option's text
+    int chosenOption = 0;    // 1 or 2; 0 when no surgical option is chosen
+    std::string chosenText;  // the chosen option's text
 };
 
 // What the amount calculator holds of the plan.

@@ -36,6 +36,7 @@ struct DoubleElevatorRow {
     std::string_view operation;
 };
 
+// clang-format off
 inline constexpr DoubleElevatorRow kDoubleElevatorOperations[] = {
     {PrimaryPosition::Orthophoria, std::nullopt, std::nullopt, "Surgery is not indicated"},
     {PrimaryPosition::Hypertropia, ForcedDuction::Positive, std::nullopt, "Inferior Rectus recession"},
@@ -44,6 +45,7 @@ inline constexpr DoubleElevatorRow kDoubleElevatorOperations[] = {
     {PrimaryPosition::Hypertropia, ForcedDuction::Negative, HypertropiaAmount::LessThan30Pd,
      "A graded resection of the superior rectus and recession of the inferior rectus "},
 };
+// clang-format on
 
 inline constexpr std::string_view kPtosisAdvice =
     "Ptosis surgery should be avoided until the hypotropia is corrected. Once the eye alignment is "

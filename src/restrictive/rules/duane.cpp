@@ -6,8 +6,7 @@ std::optional<DuaneDiagnosis> duaneType(const DuaneFindings& findings) {
     for (const DuaneTypeRow& row : kDuaneTypes) {
         if (row.narrowing == findings.narrowing && row.adduction == findings.adduction &&
             row.abduction == findings.abduction) {
-            return DuaneDiagnosis{inResultColour(row.type),
-                                  {std::string(kDuaneDifferential), kDifferentialColour}};
+            return DuaneDiagnosis{inResultColour(row.type), {std::string(kDuaneDifferential), kDifferentialColour}};
         }
     }
     return std::nullopt;

@@ -35,11 +35,13 @@ struct DuaneTypeRow {
     std::string_view type;
 };
 
+// clang-format off
 inline constexpr DuaneTypeRow kDuaneTypes[] = {
     {ApertureNarrowing::Present, Duction::Restricted, Duction::Normal, kDuaneType2},
     {ApertureNarrowing::Present, Duction::Normal, Duction::Restricted, kDuaneType1},
     {ApertureNarrowing::Present, Duction::Restricted, Duction::Restricted, kDuaneType3},
 };
+// clang-format on
 
 // The operation is chosen from the type as the eye's type label shows it,
 // and names the eye of its own side.
@@ -49,6 +51,7 @@ struct DuaneManagementRow {
     std::string_view leftEye;
 };
 
+// clang-format off
 inline constexpr DuaneManagementRow kDuaneManagement[] = {
     {kDuaneType1, "Medial Rectus Recession", "Medial Rectus Recession"},
     {kDuaneType2,
@@ -59,6 +62,7 @@ inline constexpr DuaneManagementRow kDuaneManagement[] = {
     {kDuaneType3, "Right Eye  medial and lateral rectus Recession",
      "Left Eye  medial and lateral rectus Recession"},
 };
+// clang-format on
 
 // The type in the result colour and the differential in the differential
 // colour, or nullopt when no row holds (both labels then stay as they are).

@@ -17,6 +17,7 @@ struct DvdRow {
     std::string_view treatment;
 };
 
+// clang-format off
 inline constexpr DvdRow kDvdTreatments[] = {
     {DvdLaterality::Bilateral, ObliqueOverAction::No,
      "Bilateral 7 To 9 mm of Superior Rectus Recession +- Retro Equatorial Myopexy Of Superior Rectus "},
@@ -25,6 +26,7 @@ inline constexpr DvdRow kDvdTreatments[] = {
     {DvdLaterality::Bilateral, ObliqueOverAction::Yes, "Bilateral Total Anteropositioning of Inferior Oblique"},
     {DvdLaterality::Unilateral, ObliqueOverAction::Yes, "Unilateral Total Anteropositioning of Inferior Oblique"},
 };
+// clang-format on
 
 // The treatment in the result colour, or nullopt when an answer is missing.
 std::optional<Result> dvdTreatment(DvdLaterality laterality, ObliqueOverAction inferiorOblique);

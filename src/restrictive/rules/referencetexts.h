@@ -7,6 +7,7 @@
 namespace ocu {
 
 // Brown syndrome: its signs, and Brown syndrome Plus.
+// clang-format off
 inline constexpr std::string_view kBrownSyndromeText[] = {
     "Brown syndrome",
     "1. Limited elevation in adduction: the constant hallmark of the syndrome.",
@@ -28,7 +29,9 @@ inline constexpr std::string_view kBrownSyndromeText[] = {
     "Brown syndrome Plus: Brown syndrome associated with overaction of the",
     "superior oblique muscle.",
 };
+// clang-format on
 
+// clang-format off
 inline constexpr std::string_view kBrownGradesText[] = {
     "Grades of Brown syndrome ( By Eustis,O'Reilly And Crawford )",
     "",
@@ -36,7 +39,9 @@ inline constexpr std::string_view kBrownGradesText[] = {
     "Moderate:  Limited elevation in adduction with  downshoot, no hypertropia in primary position.",
     "Severe:  Limited elevation in adduction with  downshoot, hypertropia in primary position.",
 };
+// clang-format on
 
+// clang-format off
 inline constexpr std::string_view kBrownManagementText[] = {
     "Management: The main indications for surgery are chin elevation and a severe limitation of "
     "elevation in adduction that interferes with the quality of life.",
@@ -44,8 +49,10 @@ inline constexpr std::string_view kBrownManagementText[] = {
     "2.\tSuperior oblique split tendon lengthening technique",
     "3.\tTenotomy",
 };
+// clang-format on
 
 // Double elevator palsy: definition, clinical features and pathogenesis.
+// clang-format off
 inline constexpr std::string_view kDoubleElevatorText[] = {
     "DOUBLE ELEVATOR PALSY",
     "Both elevators of one eye, the superior rectus and the inferior oblique, are weak,",
@@ -60,5 +67,6 @@ inline constexpr std::string_view kDoubleElevatorText[] = {
     "Innervational (supranuclear, nuclear or infranuclear), mechanical from a restrictive",
     "orbital cause such as a tight inferior rectus, or a combination of the two.",
 };
+// clang-format on
 
 }  // namespace ocu

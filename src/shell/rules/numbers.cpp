@@ -46,15 +46,17 @@ double parse(std::string_view number) {
         negative = body.front() == '-';
         body.remove_prefix(1);
     }
-    auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value,
-                                     std::chars_format::fixed);
+    auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Either too large (an infinity) or too small (zero); tell them apart
         // by whether any non-zero digit stands before the point.
         bool large = false;
         for (char c : body) {
             if (c == '.') break;
-            if (c != '0') { large = true; break; }
+            if (c != '0') {
+                large = true;
+                break;
+            }
         }
         value = large ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc{} || ptr != body.data() + body.size()) {
@@ -62,8 +64,7 @@ double parse(std::string_view number) {
         // except a lone trailing point, which adds nothing.
         std::string trimmed(body);
         if (!trimmed.empty() && trimmed.back() == '.') trimmed.pop_back();
-        auto res = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value,
-                                   std::chars_format::fixed);
+        auto res = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value, std::chars_format::fixed);
         if (res.ec != std::errc{}) value = 0;
     }
     return negative ? -value : value;
@@ -113,8 +114,8 @@ std::string formatNumber(double value) {
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
     // The digits, rounded to 15 significant ones, as d.dddddddddddddde+XX.
     char buffer[64];
-    std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                                 std::chars_format::scientific, 14);
+    std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     if (written.ec != std::errc{}) return "0";
     // Next to the largest double, rounding to 15 digits can step past it, and
     // the text would read back as infinity; write all 17 digits there instead.

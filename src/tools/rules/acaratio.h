@@ -26,10 +26,12 @@ struct RatioRow {
     int sign;
 };
 inline constexpr double kLensDioptres = 3;
+// clang-format off
 inline constexpr RatioRow kRatioRows[] = {
     {Deviation::Eso, Reading::Lenient, +1},
     {Deviation::Exo, Reading::WholeText, -1},
 };
+// clang-format on
 
 // Class of the ratio in prism dioptres per dioptre, first row that holds.
 enum class Bound { Below, AtMost, Any };
@@ -38,11 +40,13 @@ struct ClassRow {
     double limit;
     std::string_view name;
 };
+// clang-format off
 inline constexpr ClassRow kClassRows[] = {
     {Bound::Below, 3, "Low"},
     {Bound::AtMost, 5, "Normal"},
     {Bound::Any, 0, "High"},
 };
+// clang-format on
 
 struct Input {
     Deviation type = Deviation::None;

@@ -37,9 +37,8 @@ std::optional<std::string_view> pattern(Deviation type, const Gazes& gazes) {
 }
 
 Irises restingIrises() {
-    return {{kRightIrisLeft, kUpTop},      {kLeftIrisLeft, kUpTop},
-            {kRightIrisLeft, kPrimaryTop}, {kLeftIrisLeft, kPrimaryTop},
-            {kRightIrisLeft, kDownTop},    {kLeftIrisLeft, kDownTop}};
+    return {{kRightIrisLeft, kUpTop},     {kLeftIrisLeft, kUpTop},    {kRightIrisLeft, kPrimaryTop},
+            {kLeftIrisLeft, kPrimaryTop}, {kRightIrisLeft, kDownTop}, {kLeftIrisLeft, kDownTop}};
 }
 
 std::optional<Irises> irises(Deviation type, const Gazes& gazes) {
@@ -52,15 +51,10 @@ std::optional<Irises> irises(Deviation type, const Gazes& gazes) {
     } else {
         return std::nullopt;
     }
-    auto right = [&](double pd, double top) {
-        return Point{kRightIrisLeft + towardsNose * pd / kDioptresPerMm, top};
-    };
-    auto left = [&](double pd, double top) {
-        return Point{kLeftIrisLeft - towardsNose * pd / kDioptresPerMm, top};
-    };
-    return Irises{right(gazes.up, kUpTop),           left(gazes.up, kUpTop),
-                  right(gazes.primary, kPrimaryTop), left(gazes.primary, kPrimaryTop),
-                  right(gazes.down, kDownTop),       left(gazes.down, kDownTop)};
+    auto right = [&](double pd, double top) { return Point{kRightIrisLeft + towardsNose * pd / kDioptresPerMm, top}; };
+    auto left = [&](double pd, double top) { return Point{kLeftIrisLeft - towardsNose * pd / kDioptresPerMm, top}; };
+    return Irises{right(gazes.up, kUpTop),          left(gazes.up, kUpTop),      right(gazes.primary, kPrimaryTop),
+                  left(gazes.primary, kPrimaryTop), right(gazes.down, kDownTop), left(gazes.down, kDownTop)};
 }
 
 }  // namespace ocu::avp

@@ -34,6 +34,7 @@ struct PatternRow {
 
 using enum Term;
 using enum Compare;
+// clang-format off
 inline constexpr PatternRow kPatternRows[] = {
     {Deviation::Exotropia, {{{UpMinusDown, Above, 15}, {Primary, Above, 0}, {Up, Above, 15}}},
      " V Patterns Exotropia"},
@@ -50,6 +51,7 @@ inline constexpr PatternRow kPatternRows[] = {
     {Deviation::Exotropia, {{{Up, Equals, 0}, {Down, Above, 15}, {Primary, Equals, 0}}},
      " Delta Patterns Exotropia "},
 };
+// clang-format on
 
 // The text of the first row that holds; nullopt leaves the result box as it is.
 std::optional<std::string_view> pattern(Deviation type, const Gazes& gazes);

@@ -37,6 +37,7 @@ struct BothEyesRow {
     std::string_view button;
     Movement movement;
 };
+// clang-format off
 inline constexpr BothEyesRow kBothEyesRows[] = {
     // Nine diagnostic gazes: a version moves both irises 7 mm sideways, an
     // elevation or depression 5 mm, from rest.
@@ -55,6 +56,7 @@ inline constexpr BothEyesRow kBothEyesRows[] = {
     {"Rhyper", {{{28.205, 32.608}, {83.009, 36.608}}, kKeep, kKeep}},
     {"Lhyper", {{{28.205, 36.608}, {83.009, 32.608}}, kKeep, kKeep}},
 };
+// clang-format on
 
 // Ductions of the eye chosen: it moves and its muscle is named; the other
 // eye returns to rest and its label is emptied.
@@ -66,12 +68,14 @@ struct DuctionRow {
     Point os;
     std::string_view osMuscle;
 };
+// clang-format off
 inline constexpr DuctionRow kDuctionRows[] = {
     {"Command1", {21.205, 34.608}, " Rt. Lat.Rectus", {90.009, 34.608}, " Lt. Lat.Rectus"},  // Abduction
     {"Command2", {35.205, 34.608}, " Rt. Med.Rectus", {76.009, 34.608}, " Lt. Med Rectus"},  // Adduction
     {"Command3", {28.205, 29.608}, " Rt. Sup.Rectus", {83.009, 29.608}, " Lt. Sup.Rectus"},  // Elevation
     {"Command4", {28.205, 39.608}, " Rt. Inf.Rectus", {83.009, 39.608}, " Lt. Inf.Rectus"},  // Depression
 };
+// clang-format on
 
 // Oblique over-action of grade g (1 to 4): both eyes in the lateral gaze that
 // adducts the over-acting oblique's eye, which is raised (inferior oblique)
@@ -84,12 +88,14 @@ struct GradeRow {
     double direction;  // −1 raises, +1 lowers
     double offset;
 };
+// clang-format off
 inline constexpr GradeRow kGradeRows[] = {
     {{"LinfGr1", "LinfGr2", "LinfGr3", "LinfGr4"}, Eye::Right, {{36.205, 34.608}, {91.009, 34.608}}, -1, 2},
     {{"RInfgr1", "RInfgr2", "RInfgr3", "RInfgr4"}, Eye::Left, {{20.205, 34.608}, {75.009, 34.608}}, -1, 2},
     {{"LsupGr1", "LsupGr2", "LsupGr3", "LsupGr4"}, Eye::Right, {{35.205, 39.608}, {90.009, 39.608}}, +1, 0},
     {{"RsupGr1", "RsupGr2", "RsupGr3", "RsupGr4"}, Eye::Left, {{21.205, 39.608}, {76.009, 39.608}}, +1, 0},
 };
+// clang-format on
 
 // The movement a button makes, with the eye chosen for ductions; nullopt
 // (nothing happens) for a duction with no eye chosen or an unknown button.

@@ -12,6 +12,7 @@ struct GradeBand {
     int from, to;  // whole prism dioptres, both included
     std::string_view label;
 };
+// clang-format off
 inline constexpr GradeBand kGradeBands[] = {
     {0, 4, ""},
     {5, 9, "Trace"},
@@ -20,6 +21,7 @@ inline constexpr GradeBand kGradeBands[] = {
     {30, 44, "Grade 3"},
     {45, INT_MAX, "Grade 4 "},
 };
+// clang-format on
 
 // The label for a deviation already rounded to a whole number; nullopt (the
 // label keeps its text) below 0.

@@ -4,9 +4,7 @@
 
 namespace ocu {
 
-std::optional<double> readDeviation(std::string_view text) {
-    return wholeNumber(text);
-}
+std::optional<double> readDeviation(std::string_view text) { return wholeNumber(text); }
 
 DeviationVerdict checkDeviation(std::string_view text, std::optional<double> limit) {
     if (text.empty()) return DeviationVerdict::PutZero;

@@ -18,9 +18,9 @@ struct Band {
 
     constexpr bool holds(double deviation) const {
         switch (side) {
-            case Side::Above: return deviation > limit;
-            case Side::UpTo: return deviation <= limit;
-            case Side::Any: return true;
+        case Side::Above: return deviation > limit;
+        case Side::UpTo: return deviation <= limit;
+        case Side::Any: return true;
         }
         return false;
     }

@@ -16,11 +16,13 @@ struct AcaRow {
     bool (*holds)(double ratio);
     AcaClass aca;
 };
+// clang-format off
 constexpr AcaRow kAcaRows[] = {
     {[](double r) { return r < 3; }, AcaClass::Low},
     {[](double r) { return r <= 5; }, AcaClass::Normal},
     {[](double) { return true; }, AcaClass::High},
 };
+// clang-format on
 
 // --- Step 2: type of esotropia and AC/A class --------------------------------
 
@@ -35,6 +37,7 @@ struct TypeRow {
 
 // Rows 5 and 6 catch what row 2 leaves out because one deviation is 0.
 // Rows 1 and 3 do not look at the onset.
+// clang-format off
 constexpr TypeRow kTypeRows[] = {
     {1, [](const Deviations& x, bool) { return x.nearGaze - x.distance > 15 && x.nearGaze != 0; },
      true, TypeByRow::ByAcaClass},
@@ -56,6 +59,7 @@ constexpr TypeRow kTypeRows[] = {
      },
      false, TypeByRow::Basic},
 };
+// clang-format on
 
 // Row 1 names the type from the AC/A class; with a low class the type label
 // keeps the background it had.
@@ -64,22 +68,24 @@ struct TypeByClassRow {
     std::string_view type;
     std::optional<Rgb> background;
 };
+// clang-format off
 constexpr TypeByClassRow kTypeByClass[] = {
     {AcaClass::Low, kNonAccommodative, std::nullopt},
     {AcaClass::Normal, kNonAccommodative, kResultColour},
     {AcaClass::High, kAccommodative, kResultColour},
 };
+// clang-format on
 
 ResultEntry typeWritten(TypeByRow type, AcaClass aca) {
     switch (type) {
-        case TypeByRow::ByAcaClass:
-            for (const TypeByClassRow& row : kTypeByClass) {
-                if (row.aca == aca) return {row.type, row.background};
-            }
-            break;
-        case TypeByRow::Basic: return {kBasic, kResultColour};
-        case TypeByRow::DivergenceInsufficiency: return {kDivergenceInsufficiency, kResultColour};
-        case TypeByRow::Infantile: return {kInfantile, kResultColour};
+    case TypeByRow::ByAcaClass:
+        for (const TypeByClassRow& row : kTypeByClass) {
+            if (row.aca == aca) return {row.type, row.background};
+        }
+        break;
+    case TypeByRow::Basic: return {kBasic, kResultColour};
+    case TypeByRow::DivergenceInsufficiency: return {kDivergenceInsufficiency, kResultColour};
+    case TypeByRow::Infantile: return {kInfantile, kResultColour};
     }
     return {kBasic, kResultColour};  // not reached: every class has its row
 }
@@ -96,6 +102,7 @@ struct OptionRow {
 constexpr ResultEntry cyan(std::string_view text) { return {text, kResultColour}; }
 constexpr std::optional<ResultEntry> kUnchanged = std::nullopt;
 
+// clang-format off
 constexpr OptionRow kOptionRows[] = {
     {kNonAccommodative, above(10), cyan(kBilateralMrRecession), kUnchanged},
     {kAccommodative, above(10), cyan(kBilateralMrRecession), cyan(kTryBifocals)},
@@ -106,6 +113,7 @@ constexpr OptionRow kOptionRows[] = {
     {kInfantile, kAnyDeviation, cyan(kInfantileRecession), ResultEntry{kInfantCaution, kCautionColour}},
     {kDivergenceInsufficiency, kAnyDeviation, cyan(kMrRecessionLrResection), cyan(kBilateralLrResection)},
 };
+// clang-format on
 
 // --- Step 5: pattern ---------------------------------------------------------------
 
@@ -115,10 +123,12 @@ struct PatternRow {
     ObliqueButtons enabled;
 };
 
+// clang-format off
 constexpr PatternRow kPatternRows[] = {
     {[](double up, double down) { return up - down > 10; }, kAPattern, {true, false, true}},
     {[](double up, double down) { return down - up > 15; }, kVPattern, {true, true, false}},
 };
+// clang-format on
 // With no pattern in the box only "Normal" may be answered.
 constexpr ObliqueButtons kEnabledWithoutPattern{true, false, false};
 
@@ -126,10 +136,12 @@ struct ShownRow {
     std::string_view patternText;
     ObliqueButtons shown;
 };
+// clang-format off
 constexpr ShownRow kShownRows[] = {
     {kAPattern, {true, false, true}},
     {kVPattern, {true, true, false}},
 };
+// clang-format on
 
 }  // namespace
 
@@ -144,9 +156,9 @@ AcaClass acaClass(double ratio) {
 
 std::string_view acaText(AcaClass aca) {
     switch (aca) {
-        case AcaClass::Low: return kLowAca;
-        case AcaClass::Normal: return kNormalAca;
-        case AcaClass::High: return kHighAca;
+    case AcaClass::Low: return kLowAca;
+    case AcaClass::Normal: return kNormalAca;
+    case AcaClass::High: return kHighAca;
     }
     return kNormalAca;
 }

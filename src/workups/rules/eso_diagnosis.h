@@ -43,11 +43,11 @@ inline constexpr std::string_view kPatternsCaption = "Patterns";
 
 // --- The measurements ------------------------------------------------------
 struct Deviations {
-    double distance;    // D
-    double nearGaze;    // N
-    double nearPlus3;   // N3, near with a +3 spherical add
-    double upGaze;      // UP
-    double downGaze;    // DN
+    double distance;   // D
+    double nearGaze;   // N
+    double nearPlus3;  // N3, near with a +3 spherical add
+    double upGaze;     // UP
+    double downGaze;   // DN
 };
 
 // Step 1 is both work-ups' (workup::largerDeviation).
@@ -61,16 +61,16 @@ std::string_view acaText(AcaClass aca);
 
 // Step 2: the type of esotropia and the AC/A class.
 struct TypeAnswer {
-    int row = 0;                         // the row applied; 0 when none holds
-    std::optional<Result> acaLabel;     // Label1
-    std::optional<Result> typeLabel;    // Label2
+    int row = 0;                      // the row applied; 0 when none holds
+    std::optional<Result> acaLabel;   // Label1
+    std::optional<Result> typeLabel;  // Label2
 };
 TypeAnswer typeAndAca(const Deviations& deviations, bool onsetBelowOneYear);
 
 // Step 3: the surgical options for the type now shown and the larger deviation.
 struct OptionsAnswer {
-    std::optional<Result> option1;   // Label19
-    std::optional<Result> option2;   // Label22
+    std::optional<Result> option1;  // Label19
+    std::optional<Result> option2;  // Label22
 };
 OptionsAnswer surgicalOptions(std::string_view typeShown, double largerDeviation);
 
@@ -83,7 +83,7 @@ struct ObliqueButtons {
     friend constexpr bool operator==(ObliqueButtons, ObliqueButtons) = default;
 };
 struct PatternAnswer {
-    std::optional<std::string_view> pattern;   // into the pattern box, with "Patterns" beside it
+    std::optional<std::string_view> pattern;  // into the pattern box, with "Patterns" beside it
     std::optional<ObliqueButtons> enabled;
 };
 // patternShown is the pattern box's text before this press.

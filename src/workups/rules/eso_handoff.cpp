@@ -10,20 +10,25 @@ namespace {
 using namespace handoff::tables;
 
 // Step 2: the oblique action, where there is a pattern.
+// clang-format off
 constexpr ObliqueRow kObliqueWithPattern[] = {
     {kAPattern, Sup, oblique::kSuperior},
     {kAPattern, Normal, oblique::kNormal},
     {kVPattern, Normal, oblique::kNormal},
     {kVPattern, Inf, oblique::kInferior},
 };
+// clang-format on
 
 // Step 3: a pattern without an oblique answer.
+// clang-format off
 constexpr MissingAnswerRow kMissingAnswer[] = {
     {kAPattern, ObliqueAnswer::None, "Please Select Oblique muscles Action And Go Back ", Back::Red},
     {kVPattern, ObliqueAnswer::None, "Please Select Oblique muscles Action Action And Go Back ", Back::Red},
 };
+// clang-format on
 
 // Step 4: the pattern.
+// clang-format off
 constexpr PatternRow kPatterns[] = {
     {kNoPattern, {{Select, kNoPatternsOption}, {Enable, kNoPatternsOption}, {Disable, kAEsoOption},
                   {Disable, kVEsoOption}, {Disable, kXOption}, {Disable, kAExoOption}, {Disable, kVExoOption}}},
@@ -32,11 +37,16 @@ constexpr PatternRow kPatterns[] = {
     {kVPattern, {{Disable, kNoPatternsOption}, {Disable, kAEsoOption}, {Select, kVEsoOption},
                  {Enable, kVEsoOption}, {Disable, kXOption}, {Disable, kAExoOption}, {Disable, kVExoOption}}},
 };
+// clang-format on
 
 // Step 6: the amount procedure for the chosen option. Above 50 PD every
 // option takes three or four muscles.
-constexpr Actions kThreeOrFourMusclesOnly{{Press, kThreeOrFourMuscles}, {Hide, kRecessResect},
-                                          {Hide, kBilateralResection}, {Hide, kBilateralRecession}, {Hide, kReplan}};
+constexpr Actions kThreeOrFourMusclesOnly{{Press, kThreeOrFourMuscles},
+                                          {Hide, kRecessResect},
+                                          {Hide, kBilateralResection},
+                                          {Hide, kBilateralRecession},
+                                          {Hide, kReplan}};
+// clang-format off
 constexpr ProcedureRow kProcedures[] = {
     {One, kBilateralMrRecession, upTo(50),
      {{Press, kBilateralRecession}, {Disable, kRecessResect}, {Disable, kThreeOrFourMuscles},
@@ -59,6 +69,7 @@ constexpr ProcedureRow kProcedures[] = {
       {Disable, kThreeOrFourMuscles}, {Disable, kReplan}}},
     {One, kMrRecessionLrResection, above(50), kThreeOrFourMusclesOnly},
 };
+// clang-format on
 
 // Step 7: the procedure text.
 constexpr auto BlMr = kBilateralMrRecession;
@@ -68,6 +79,7 @@ constexpr auto BlLr = kBilateralLrResection;
 constexpr auto A = kAPattern;
 constexpr auto V = kVPattern;
 constexpr auto NoPattern = kNoPattern;
+// clang-format off
 constexpr ProcedureTextRow kProcedureTexts[] = {
     {One, BlMr, A, Normal, "B/L Med. Rectus Recession + 5 mm Up shifting of Med. Rectus ", Back::Cyan},
     {One, BlMr, V, Normal, "B/L Med. Rectus Recession + 5 mm Down shifting of Med. Rectus", Back::Cyan},
@@ -85,12 +97,17 @@ constexpr ProcedureTextRow kProcedureTexts[] = {
     {One, BlMr, NoPattern, Any, "B/L MR Recession", Back::Cyan},
     {Two, LrMr, NoPattern, Any, "LR Resection + MR Recession", Back::Cyan},
 };
+// clang-format on
 
 // Step 1: the eye that does not fix turns in. Step 5: the grade, before
 // the procedure. Last: back to this work-up, never Re-Plan.
-constexpr Road kEsoRoad{.squintingEye = {kEsoOD, kEsoOS}, .obliques = kObliqueWithPattern,
-                        .missingAnswers = kMissingAnswer, .patterns = kPatterns, .grade = GradeStep::BeforeProcedure,
-                        .procedures = kProcedures, .procedureTexts = kProcedureTexts,
+constexpr Road kEsoRoad{.squintingEye = {kEsoOD, kEsoOS},
+                        .obliques = kObliqueWithPattern,
+                        .missingAnswers = kMissingAnswer,
+                        .patterns = kPatterns,
+                        .grade = GradeStep::BeforeProcedure,
+                        .procedures = kProcedures,
+                        .procedureTexts = kProcedureTexts,
                         .back = {{Show, kBackToEso}, {Hide, kBackToExo}, {HideWorkup, ""}, {Hide, kReplan}}};
 
 }  // namespace

@@ -26,6 +26,7 @@ struct TypeRow {
 
 // A rise of more than 5 PD at near after patching makes a divergence excess
 // a simulated one. With onset below one year only row 6 can apply.
+// clang-format off
 constexpr TypeRow kTypeRows[] = {
     {1, [](const Deviations& x, bool infant) {
          return !infant && x.nearAfterPatch - x.nearGaze <= 5 && x.distance != 0 &&
@@ -54,6 +55,7 @@ constexpr TypeRow kTypeRows[] = {
     {6, [](const Deviations& x, bool infant) { return infant && x.distance > 30 && x.nearGaze > 30; },
      ResultEntry{kInfantile, std::nullopt}, false},
 };
+// clang-format on
 
 // --- Step 3: pattern ----------------------------------------------------------
 
@@ -62,6 +64,7 @@ struct PatternRow {
     std::string_view pattern;
 };
 
+// clang-format off
 constexpr PatternRow kPatternRows[] = {
     {[](double, double up, double down) { return down > 0 && up > 15 && up - down > 15; }, kVPattern},
     {[](double, double up, double down) { return down > 10 && up != 0 && down - up > 10; }, kAPattern},
@@ -70,6 +73,7 @@ constexpr PatternRow kPatternRows[] = {
     {[](double d, double up, double down) { return d == 0 && up == 0 && down > 14; }, kDeltaPattern},
     {[](double, double up, double down) { return up == 0 && down == 0; }, kNoPattern},
 };
+// clang-format on
 
 // --- Step 4: oblique-action answers for the pattern ----------------------------
 
@@ -85,6 +89,7 @@ constexpr ObliqueAnswers kXAnswers{false, false, false, true};
 constexpr ObliqueAnswers kNoAnswers{false, false, false, false};
 constexpr ObliqueAnswers kNormalOnly{true, false, false, false};
 
+// clang-format off
 constexpr ConsequenceRow kConsequenceRows[] = {
     {kAPattern, {kAAnswers, std::nullopt, std::nullopt, false}},
     {kVPattern, {kVAnswers, std::nullopt, std::nullopt, false}},
@@ -93,6 +98,7 @@ constexpr ConsequenceRow kConsequenceRows[] = {
     {kDeltaPattern, {kNoAnswers, false, kDeltaNasalShift, false}},
     {kNoPattern, {kNormalOnly, true, std::nullopt, false}},
 };
+// clang-format on
 
 // --- Step 5: AC/A class ----------------------------------------------------------
 
@@ -101,12 +107,14 @@ struct AcaRow {
     ResultEntry label;
 };
 
+// clang-format off
 constexpr AcaRow kAcaRows[] = {
     {[](double r) { return r > 5; }, cyan(kHighAca)},
     {[](double r) { return 3 <= r && r <= 5; }, cyan(kNormalAca)},
     {[](double r) { return 0.1 <= r && r <= 2.99; }, cyan(kLowAca)},
     {[](double r) { return r == 0; }, cyan("")},
 };
+// clang-format on
 
 // --- Step 6: surgical options ------------------------------------------------------
 
@@ -118,6 +126,7 @@ struct OptionRow {
     std::optional<ResultEntry> option2;
 };
 
+// clang-format off
 constexpr OptionRow kOptionRows[] = {
     {kDivergenceExcess, std::nullopt, kAnyDeviation, cyan(kLrRecession), kEmptied},
     {kConvergenceInsufficiency, std::nullopt, kAnyDeviation, cyan(kMrResection), kEmptied},
@@ -128,6 +137,7 @@ constexpr OptionRow kOptionRows[] = {
     {kSimulatedDivergenceExcess, kNormalAca, kAnyDeviation, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
     {kSimulatedDivergenceExcess, kLowAca, kAnyDeviation, cyan(kLrRecession), cyan(kLrRecessionMrResection)},
 };
+// clang-format on
 
 }  // namespace
 

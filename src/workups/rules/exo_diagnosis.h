@@ -42,12 +42,12 @@ inline constexpr std::string_view kDeltaNasalShift = "Nasal Shifting Inf.Rectus 
 
 // --- The measurements ------------------------------------------------------
 struct Deviations {
-    double distance;         // D
-    double nearGaze;         // N
-    double upGaze;           // UP
-    double downGaze;         // DN
-    double nearAfterPatch;   // N60, near after 60 minutes of patching one eye
-    double nearPlus3;        // N3, the same with a +3 spherical add
+    double distance;        // D
+    double nearGaze;        // N
+    double upGaze;          // UP
+    double downGaze;        // DN
+    double nearAfterPatch;  // N60, near after 60 minutes of patching one eye
+    double nearPlus3;       // N3, the same with a +3 spherical add
 };
 
 // Step 1 is both work-ups': the larger of D and N, D when they are equal
@@ -55,9 +55,9 @@ struct Deviations {
 
 // Step 2: the type of exo deviation.
 struct TypeAnswer {
-    int row = 0;                    // the row applied; 0 when none holds
+    int row = 0;                   // the row applied; 0 when none holds
     std::optional<Result> type;    // Label9
-    bool emptiesAcaClass = false;   // Label24 gets an empty caption
+    bool emptiesAcaClass = false;  // Label24 gets an empty caption
 };
 TypeAnswer exoType(const Deviations& deviations, bool onsetBelowOneYear);
 
@@ -71,7 +71,7 @@ struct ObliqueAnswers {
 };
 struct PatternConsequences {
     ObliqueAnswers shown;
-    std::optional<bool> step7Shown;          // Frame6; nullopt leaves it
+    std::optional<bool> step7Shown;           // Frame6; nullopt leaves it
     std::optional<std::string_view> option1;  // Label10, written before the hand-off button is hidden
     bool hidesHandOff = false;                // Command2, for good
     friend constexpr bool operator==(const PatternConsequences&, const PatternConsequences&) = default;
@@ -88,8 +88,8 @@ std::optional<Result> acaClass(double ratio);
 
 // Step 6: the surgical options for the type and AC/A class now shown.
 struct OptionsAnswer {
-    std::optional<Result> option1;   // Label10
-    std::optional<Result> option2;   // Label12
+    std::optional<Result> option1;  // Label10
+    std::optional<Result> option2;  // Label12
 };
 OptionsAnswer surgicalOptions(std::string_view typeShown, std::string_view acaShown, double largerDeviation);
 

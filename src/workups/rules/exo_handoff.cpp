@@ -13,33 +13,40 @@ using namespace handoff::tables;
 // answer to a V pattern also selects the calculator's V pattern.
 constexpr Actions kNormalForV{oblique::kNormal,
                               {{Select, kVExoOption}, {Disable, kNoPatternsOption}, {Disable, kAExoOption}}};
+// clang-format off
 constexpr ObliqueRow kObliqueWithPattern[] = {
     {kAPattern, Sup, oblique::kSuperior},
     {kAPattern, Normal, oblique::kNormal},
     {kVPattern, Normal, kNormalForV},
     {kVPattern, Inf, oblique::kInferior},
 };
+// clang-format on
 
 // Step 3: an A or V pattern without one of its answers; the message line
 // keeps its colour.
 constexpr auto Both = ObliqueAnswer::BothOveractions;
 constexpr auto Unanswered = ObliqueAnswer::None;
+// clang-format off
 constexpr MissingAnswerRow kMissingAnswer[] = {
     {kAPattern, Unanswered, "Please Select Oblique muscles Action ", Back::Unchanged},
     {kAPattern, Both, "Please Select Oblique muscles Action ", Back::Unchanged},
     {kVPattern, Unanswered, "Please Select Oblique Muscles Action ", Back::Unchanged},
     {kVPattern, Both, "Please Select Oblique Muscles Action ", Back::Unchanged},
 };
+// clang-format on
 
 // Step 4: a delta pattern is the only pattern the calculator may show.
+// clang-format off
 constexpr PatternRow kPatterns[] = {
     {kDeltaPattern, {{Disable, kNoPatternsOption}, {Deselect, kAEsoOption}, {Disable, kAEsoOption},
                      {Disable, kVEsoOption}, {Disable, kXOption}, {Disable, kAExoOption}, {Disable, kVExoOption},
                      {Enable, kDeltaOption}, {Disable, kYOption}, {Select, kDeltaOption}}},
 };
+// clang-format on
 
 // Step 5: the amount procedure for the chosen option. Procedures not
 // pressed are disabled, never hidden.
+// clang-format off
 constexpr ProcedureRow kProcedures[] = {
     {One, kLrRecession, upTo(50),
      {{Press, kBilateralRecession}, {Enable, kBilateralRecession}, {Disable, kRecessResect},
@@ -60,8 +67,10 @@ constexpr ProcedureRow kProcedures[] = {
      {{Press, kThreeOrFourMuscles}, {Enable, kThreeOrFourMuscles}, {Disable, kBilateralRecession},
       {Disable, kRecessResect}, {Disable, kBilateralResection}, {Disable, kReplan}}},
 };
+// clang-format on
 
 // Step 8: the procedure text.
+// clang-format off
 constexpr ProcedureTextRow kProcedureTexts[] = {
     {One, kLrRecession, kAPattern, Normal, "B/L Lat.Rectus Recession With 5 mm Down Shift", Back::Cyan},
     {One, kLrRecession, kNoPattern, Any, "B/L Lat.Rectus Recession ", Back::Cyan},
@@ -81,15 +90,20 @@ constexpr ProcedureTextRow kProcedureTexts[] = {
     {Two, kLrRecessionMrResection, kNoPattern, Any, " Lat.Rectus Recession + Medial Rectus Resection", Back::Cyan},
     {One, kMrResection, kNoPattern, Any, "B/L Med.Rectus Resection ", Back::Unchanged},
 };
+// clang-format on
 
 // Step 6, on the work-up itself: its option 1 for a delta pattern.
 constexpr ResultEntry kDeltaOption1{"Nasal Shifting Both Inferior Rectus ", kResultColour};
 
 // Step 1: the eye that does not fix turns out. Step 7: the grade, after
 // the procedure. Last: back to this work-up, Re-Plan kept but disabled.
-constexpr Road kExoRoad{.squintingEye = {kExoOD, kExoOS}, .obliques = kObliqueWithPattern,
-                        .missingAnswers = kMissingAnswer, .patterns = kPatterns, .grade = GradeStep::AfterProcedure,
-                        .procedures = kProcedures, .procedureTexts = kProcedureTexts,
+constexpr Road kExoRoad{.squintingEye = {kExoOD, kExoOS},
+                        .obliques = kObliqueWithPattern,
+                        .missingAnswers = kMissingAnswer,
+                        .patterns = kPatterns,
+                        .grade = GradeStep::AfterProcedure,
+                        .procedures = kProcedures,
+                        .procedureTexts = kProcedureTexts,
                         .back = {{Show, kBackToExo}, {Hide, kBackToEso}, {HideWorkup, ""}, {Disable, kReplan}}};
 
 }  // namespace

@@ -58,13 +58,20 @@ struct Actions {
 namespace oblique {
 using enum Verb;
 using namespace calc::control;
-inline constexpr Actions kNormal{{Select, kObliquesNormal}, {Enable, kObliquesNormal}, {Disable, kInferiorOveraction},
-                                 {Disable, kSuperiorOveraction}, {Disable, kBothOveractions}};
-inline constexpr Actions kInferior{{Disable, kObliquesNormal}, {Select, kInferiorOveraction},
-                                   {Enable, kInferiorOveraction}, {Disable, kSuperiorOveraction},
+inline constexpr Actions kNormal{{Select, kObliquesNormal},
+                                 {Enable, kObliquesNormal},
+                                 {Disable, kInferiorOveraction},
+                                 {Disable, kSuperiorOveraction},
+                                 {Disable, kBothOveractions}};
+inline constexpr Actions kInferior{{Disable, kObliquesNormal},
+                                   {Select, kInferiorOveraction},
+                                   {Enable, kInferiorOveraction},
+                                   {Disable, kSuperiorOveraction},
                                    {Disable, kBothOveractions}};
-inline constexpr Actions kSuperior{{Disable, kObliquesNormal}, {Disable, kInferiorOveraction},
-                                   {Select, kSuperiorOveraction}, {Enable, kSuperiorOveraction},
+inline constexpr Actions kSuperior{{Disable, kObliquesNormal},
+                                   {Disable, kInferiorOveraction},
+                                   {Select, kSuperiorOveraction},
+                                   {Enable, kSuperiorOveraction},
                                    {Disable, kBothOveractions}};
 }  // namespace oblique
 

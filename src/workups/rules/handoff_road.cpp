@@ -12,19 +12,21 @@ struct SquintingEyeRow {
     FixatingEye fixating;
     Eye squinting;
 };
+// clang-format off
 constexpr SquintingEyeRow kSquintingEye[] = {
     {FixatingEye::OD, Eye::OS},
     {FixatingEye::OS, Eye::OD},
     {FixatingEye::AltOD, Eye::OS},
     {FixatingEye::AltOS, Eye::OD},
 };
+// clang-format on
 
 void appendText(Plan& plan, const char* control, const char* text, Back back) {
     plan.push_back({SetText, control, text});
     switch (back) {
-        case Back::Red: plan.push_back({SetRedBack, control, {}}); break;
-        case Back::Cyan: plan.push_back({SetCyanBack, control, {}}); break;
-        case Back::Unchanged: break;
+    case Back::Red: plan.push_back({SetRedBack, control, {}}); break;
+    case Back::Cyan: plan.push_back({SetCyanBack, control, {}}); break;
+    case Back::Unchanged: break;
     }
 }
 
@@ -65,8 +67,8 @@ void appendPattern(Plan& plan, std::span<const PatternRow> rows, std::string_vie
 }
 
 void appendGrade(Plan& plan, const HandoffInput& input, GradeStep step) {
-    const bool overaction = input.oblique == ObliqueAnswer::InferiorOveraction ||
-                            input.oblique == ObliqueAnswer::SuperiorOveraction;
+    const bool overaction =
+        input.oblique == ObliqueAnswer::InferiorOveraction || input.oblique == ObliqueAnswer::SuperiorOveraction;
     if (!overaction || input.grade < 1 || input.grade > 4) return;
     const char* chosen = calc::control::kGrades[input.grade - 1];
     if (step == GradeStep::AfterProcedure) {
@@ -112,8 +114,10 @@ Plan planOf(const Road& road, const HandoffInput& input) {
     if (road.grade == GradeStep::AfterProcedure) appendGrade(plan, input, road.grade);
     appendProcedureText(plan, road.procedureTexts, input);
     appendDeviationAndPatient(plan, input.largerDeviation, input.patient);
-    append(plan, {{Press, calc::control::kEnter}, {Disable, calc::control::kEnter},
-                  {Press, calc::control::kPatternsEnter}, {Disable, calc::control::kPatternsEnter}});
+    append(plan, {{Press, calc::control::kEnter},
+                  {Disable, calc::control::kEnter},
+                  {Press, calc::control::kPatternsEnter},
+                  {Disable, calc::control::kPatternsEnter}});
     append(plan, road.back);
     return plan;
 }

@@ -9,10 +9,8 @@ IrisRow irisRow(const IrisBase& base, Gaze gaze, double deviation, IrisShift shi
     return {{base.rightEyeLeft + towardsNose, top}, {base.leftEyeLeft - towardsNose, top}};
 }
 
-std::array<IrisRow, 3> irisRows(const IrisBase& base, const std::array<double, 3>& deviations,
-                                IrisShift shift) {
-    return {irisRow(base, Gaze::Up, deviations[0], shift),
-            irisRow(base, Gaze::Primary, deviations[1], shift),
+std::array<IrisRow, 3> irisRows(const IrisBase& base, const std::array<double, 3>& deviations, IrisShift shift) {
+    return {irisRow(base, Gaze::Up, deviations[0], shift), irisRow(base, Gaze::Primary, deviations[1], shift),
             irisRow(base, Gaze::Down, deviations[2], shift)};
 }
 

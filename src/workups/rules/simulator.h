@@ -15,9 +15,9 @@ enum class Gaze { Up = 0, Primary = 1, Down = 2 };
 enum class IrisShift { TowardsNose, AwayFromNose };
 
 struct IrisBase {
-    double rightEyeLeft;          // mm, right eye (viewer's left)
-    double leftEyeLeft;           // mm, left eye (viewer's right)
-    std::array<double, 3> tops;   // mm, by Gaze
+    double rightEyeLeft;         // mm, right eye (viewer's left)
+    double leftEyeLeft;          // mm, left eye (viewer's right)
+    std::array<double, 3> tops;  // mm, by Gaze
 };
 
 struct IrisPosition {
@@ -33,7 +33,6 @@ struct IrisRow {
 IrisRow irisRow(const IrisBase& base, Gaze gaze, double deviation, IrisShift shift);
 
 // The irises of the three rows for deviations in up, primary and down gaze.
-std::array<IrisRow, 3> irisRows(const IrisBase& base, const std::array<double, 3>& deviations,
-                                IrisShift shift);
+std::array<IrisRow, 3> irisRows(const IrisBase& base, const std::array<double, 3>& deviations, IrisShift shift);
 
 }  // namespace ocu

@@ -16,9 +16,9 @@ enum class ChosenOption { None, One, Two };
 // The work-up as the hand-off reads it.
 struct HandoffInput {
     FixatingEye fixating = FixatingEye::None;
-    std::string pattern;          // the pattern as the work-up shows it
+    std::string pattern;  // the pattern as the work-up shows it
     ObliqueAnswer oblique = ObliqueAnswer::None;
-    int grade = 0;                // 1 to 4, 0 when none is selected
+    int grade = 0;  // 1 to 4, 0 when none is selected
     ChosenOption chosen = ChosenOption::None;
     std::string chosenText;       // the text of the chosen option's label
     std::string largerDeviation;  // the text of the larger-deviation box

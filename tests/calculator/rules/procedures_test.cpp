@@ -23,21 +23,23 @@ TEST_P(BoxesToDose, EnablesExactlyTheProceduresBoxes) {
 }
 
 using enum Procedure;
-INSTANTIATE_TEST_SUITE_P(Table, BoxesToDose, testing::Values(
-    ProcedureCase{"BLRecessionEsoOD", BilateralRecession, Side::EsoOD, DoseBoxes{MRrec_R, MRrec_L}},
-    ProcedureCase{"BLRecessionEsoOS", BilateralRecession, Side::EsoOS, DoseBoxes{MRrec_R, MRrec_L}},
-    ProcedureCase{"BLRecessionExoOD", BilateralRecession, Side::ExoOD, DoseBoxes{LRrec_R, LRrec_L}},
-    ProcedureCase{"BLRecessionExoOS", BilateralRecession, Side::ExoOS, DoseBoxes{LRrec_R, LRrec_L}},
-    ProcedureCase{"BLResectionEso", BilateralResection, Side::EsoOS, DoseBoxes{LRres_R, LRres_L}},
-    ProcedureCase{"BLResectionExo", BilateralResection, Side::ExoOD, DoseBoxes{MRres_R, MRres_L}},
-    ProcedureCase{"ThreeOrFourEso", ThreeOrFourMuscles, Side::EsoOD, DoseBoxes{MRrec_R, MRrec_L, LRres_R, LRres_L}},
-    ProcedureCase{"ThreeOrFourExo", ThreeOrFourMuscles, Side::ExoOS, DoseBoxes{LRrec_R, LRrec_L, MRres_R, MRres_L}},
-    ProcedureCase{"RecessResectEsoOD", RecessResect, Side::EsoOD, DoseBoxes{MRrec_R, LRres_R}},
-    ProcedureCase{"RecessResectEsoOS", RecessResect, Side::EsoOS, DoseBoxes{MRrec_L, LRres_L}},
-    ProcedureCase{"RecessResectExoOD", RecessResect, Side::ExoOD, DoseBoxes{LRrec_R, MRres_R}},
-    ProcedureCase{"RecessResectExoOS", RecessResect, Side::ExoOS, DoseBoxes{LRrec_L, MRres_L}},
-    ProcedureCase{"NoSideBLRecession", BilateralRecession, std::nullopt, std::nullopt},
-    ProcedureCase{"NoSideRecessResect", RecessResect, std::nullopt, std::nullopt}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, BoxesToDose,
+    testing::Values(
+        ProcedureCase{"BLRecessionEsoOD", BilateralRecession, Side::EsoOD, DoseBoxes{MRrec_R, MRrec_L}},
+        ProcedureCase{"BLRecessionEsoOS", BilateralRecession, Side::EsoOS, DoseBoxes{MRrec_R, MRrec_L}},
+        ProcedureCase{"BLRecessionExoOD", BilateralRecession, Side::ExoOD, DoseBoxes{LRrec_R, LRrec_L}},
+        ProcedureCase{"BLRecessionExoOS", BilateralRecession, Side::ExoOS, DoseBoxes{LRrec_R, LRrec_L}},
+        ProcedureCase{"BLResectionEso", BilateralResection, Side::EsoOS, DoseBoxes{LRres_R, LRres_L}},
+        ProcedureCase{"BLResectionExo", BilateralResection, Side::ExoOD, DoseBoxes{MRres_R, MRres_L}},
+        ProcedureCase{"ThreeOrFourEso", ThreeOrFourMuscles, Side::EsoOD, DoseBoxes{MRrec_R, MRrec_L, LRres_R, LRres_L}},
+        ProcedureCase{"ThreeOrFourExo", ThreeOrFourMuscles, Side::ExoOS, DoseBoxes{LRrec_R, LRrec_L, MRres_R, MRres_L}},
+        ProcedureCase{"RecessResectEsoOD", RecessResect, Side::EsoOD, DoseBoxes{MRrec_R, LRres_R}},
+        ProcedureCase{"RecessResectEsoOS", RecessResect, Side::EsoOS, DoseBoxes{MRrec_L, LRres_L}},
+        ProcedureCase{"RecessResectExoOD", RecessResect, Side::ExoOD, DoseBoxes{LRrec_R, MRres_R}},
+        ProcedureCase{"RecessResectExoOS", RecessResect, Side::ExoOS, DoseBoxes{LRrec_L, MRres_L}},
+        ProcedureCase{"NoSideBLRecession", BilateralRecession, std::nullopt, std::nullopt},
+        ProcedureCase{"NoSideRecessResect", RecessResect, std::nullopt, std::nullopt}),
     [](const testing::TestParamInfo<ProcedureCase>& info) { return std::string(info.param.name); });
 
 TEST(FirstSelectedSide, TestsEsoOdEsoOsExoOdExoOsInThatOrder) {

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Step 2 answered to a side: the one muscle all three answers point to.
         StepCase{"Step3ROverLLeftGazeRightTilt", parksStep3, {RL, LGaze, RTurn}, result("Rt Superior Oblique is weak")},
         StepCase{"Step3ROverLLeftGazeLeftTilt", parksStep3, {RL, LGaze, LTurn}, result("Lt Superior Rectus is weak")},
-        StepCase{"Step3ROverLRightGazeRightTilt", parksStep3, {RL, RGaze, RTurn}, result("Lt Inferior Oblique is weak")},
+        StepCase{
+            "Step3ROverLRightGazeRightTilt", parksStep3, {RL, RGaze, RTurn}, result("Lt Inferior Oblique is weak")},
         StepCase{"Step3ROverLRightGazeLeftTilt", parksStep3, {RL, RGaze, LTurn}, result("Rt Inferior Rectus is weak")},
         StepCase{"Step3LOverRRightGazeLeftTilt", parksStep3, {LR, RGaze, LTurn}, result("Lt Superior Oblique is weak")},
         StepCase{"Step3LOverRRightGazeRightTilt", parksStep3, {LR, RGaze, RTurn}, result("Rt Superior Rectus is weak")},
@@ -66,7 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"Step3RightROverL", parksStep3, {RL, BGaze, RTurn}, result("Rt Superior Oblique is weak")},
         StepCase{"Step3LeftROverL", parksStep3, {RL, No2, LTurn}, result("Rt Inferior Rectus is weak")},
         StepCase{"Step3BothWithRightGaze", parksStep3, {LR, RGaze, BTurn}, std::nullopt},
-        StepCase{"Step3BothWithBothGazesWithoutStep1", parksStep3, {No1, BGaze, BTurn},
+        StepCase{"Step3BothWithBothGazesWithoutStep1",
+                 parksStep3,
+                 {No1, BGaze, BTurn},
                  result(" Both Superior Obliques are weak")},
         StepCase{"Step3BothWithBothGazes", parksStep3, {LR, BGaze, BTurn}, result(" Both Superior Obliques are weak")},
         StepCase{"Step3BothWithLeftGaze", parksStep3, {RL, LGaze, BTurn}, std::nullopt}),

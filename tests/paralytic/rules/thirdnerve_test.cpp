@@ -27,10 +27,12 @@ constexpr auto Cns = PalsyCause::CnsLesion;
 
 const std::string T1 = "Ophthalmological Treatment:Conservative treatment";
 const std::string T2 = "Ophthalmological Treatment:It is best left untreated.";
-const std::string T3 = "Ophthalmological Treatment:If adduction is preserved, maximal recession of the lateral and "
-                       "resection of the medial rectus+-  up ward transposition of the muscle. ";
-const std::string Inv = "Systemic Investigations : CT / MRI,Thyroid Function Test ,Chroinc systemic Evaluation , "
-                        "Workup For mysthenia Gravis";
+const std::string T3 =
+    "Ophthalmological Treatment:If adduction is preserved, maximal recession of the lateral and "
+    "resection of the medial rectus+-  up ward transposition of the muscle. ";
+const std::string Inv =
+    "Systemic Investigations : CT / MRI,Thyroid Function Test ,Chroinc systemic Evaluation , "
+    "Workup For mysthenia Gravis";
 
 struct PlanCase {
     const char* name;
@@ -58,15 +60,16 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"Row5", {Acq, PPalsy, PPtosis, Injury, None5}, both(T3)},
         PlanCase{"Row6", {Acq, PPalsy, CPtosis, Injury, None5}, both(T2)},
         PlanCase{"Row7IgnoresHiddenStepsFourAndFive", {Cong, CPalsy, CPtosis, NoInjury, Cns}, both(T2)},
-        PlanCase{"Row8KeepsColourAndInvestigations", {Cong, PPalsy, PPtosis, None4, None5},
+        PlanCase{"Row8KeepsColourAndInvestigations",
+                 {Cong, PPalsy, PPtosis, None4, None5},
                  ThirdNervePlan{keepingColour(T3), unchanged}},
-        PlanCase{"Row9KeepsInvestigations", {Cong, CPalsy, PPtosis, None4, None5},
-                 ThirdNervePlan{result(T3), unchanged}},
+        PlanCase{
+            "Row9KeepsInvestigations", {Cong, CPalsy, PPtosis, None4, None5}, ThirdNervePlan{result(T3), unchanged}},
         PlanCase{"Row10", {Acq, CPalsy, PPtosis, NoInjury, Cns}, both(T3)},
-        PlanCase{"CongenitalPartialPalsyCompletePtosisMatchesNoRow", {Cong, PPalsy, CPtosis, None4, None5},
-                 std::nullopt},
-        PlanCase{"AcquiredPartialPalsyCompletePtosisCnsMatchesNoRow", {Acq, PPalsy, CPtosis, NoInjury, Cns},
-                 std::nullopt},
+        PlanCase{
+            "CongenitalPartialPalsyCompletePtosisMatchesNoRow", {Cong, PPalsy, CPtosis, None4, None5}, std::nullopt},
+        PlanCase{
+            "AcquiredPartialPalsyCompletePtosisCnsMatchesNoRow", {Acq, PPalsy, CPtosis, NoInjury, Cns}, std::nullopt},
         PlanCase{"AcquiredWithoutCauseMatchesNoRow", {Acq, CPalsy, CPtosis, NoInjury, None5}, std::nullopt},
         PlanCase{"CongenitalAloneMatchesNoRow", {Cong, None2, None3, None4, None5}, std::nullopt}),
     [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });

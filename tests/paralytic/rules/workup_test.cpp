@@ -20,7 +20,6 @@ namespace {
 
 using namespace expect;
 
-
 // "NRRR" = abduction, adduction, elevation, depression; then 'P' or 'A'.
 EyeFindings eye(std::string_view ductions, char ptosis) {
     auto d = [&](int i) { return ductions[i] == 'R' ? Duction::Restricted : Duction::Normal; };
@@ -29,9 +28,7 @@ EyeFindings eye(std::string_view ductions, char ptosis) {
 
 // "YYYYY" = up, down, left, right gaze normal, converging; '-' = unanswered.
 GazeFindings gazes(std::string_view answers) {
-    auto g = [&](int i) {
-        return answers[i] == 'Y' ? YesNo::Yes : answers[i] == 'N' ? YesNo::No : YesNo::Unanswered;
-    };
+    auto g = [&](int i) { return answers[i] == 'Y' ? YesNo::Yes : answers[i] == 'N' ? YesNo::No : YesNo::Unanswered; };
     return {g(0), g(1), g(2), g(3), g(4)};
 }
 
@@ -92,12 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
                   diagnosis("Right Eye Isolated inferior Rectus Palsy ", differential(kDiffHead + kOthers))},
         ChainCase{"OneAndHalfBeforeRow9", findings("RRNN", 'A', "NRNN", 'A'),
                   diagnosis("Right One And Half Syndrome", keepingColour(" "))},
-        ChainCase{"Row9WhenTheLeftEyeIsNormal", findings("RRNN", 'A', "NNNN", 'A'),
-                  diagnosis("Right Eye Daune's Syndrome,1 & 3 Or Dysthroid Ophthalmopathy Or Myasthenia Gravis",
-                            unchanged)},
-        ChainCase{"Row9WhenTheLeftEyeHasPtosis", findings("RRNN", 'A', "NRNN", 'P'),
-                  diagnosis("Right Eye Daune's Syndrome,1 & 3 Or Dysthroid Ophthalmopathy Or Myasthenia Gravis",
-                            unchanged)},
+        ChainCase{
+            "Row9WhenTheLeftEyeIsNormal", findings("RRNN", 'A', "NNNN", 'A'),
+            diagnosis("Right Eye Daune's Syndrome,1 & 3 Or Dysthroid Ophthalmopathy Or Myasthenia Gravis", unchanged)},
+        ChainCase{
+            "Row9WhenTheLeftEyeHasPtosis", findings("RRNN", 'A', "NRNN", 'P'),
+            diagnosis("Right Eye Daune's Syndrome,1 & 3 Or Dysthroid Ophthalmopathy Or Myasthenia Gravis", unchanged)},
         ChainCase{"LeftOneAndHalfLeavesTheRightChainAsItWas", findings("NRNN", 'A', "RRNN", 'A'),
                   diagnosis("Right Eye Isolated Medial Rectus Palsy ", differential(kDiffHead + kOthers))},
         ChainCase{"Row10TotalWithoutPtosis", findings("RRRR", 'A', "NNNN", 'A'),
@@ -177,15 +174,14 @@ const Diagnosis kSupranuclear = diagnosis(
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SupranuclearChain,
-    testing::Values(
-        ChainCase{"Row1UpAndDownNo", findings("NNNN", 'A', "NNNN", 'A', "NNYYY"), kProgressive},
-        ChainCase{"Row1UpAndDownUnanswered", findings("NNNN", 'A', "NNNN", 'A', "--YYY"), kProgressive},
-        ChainCase{"Row2UpNoDownYes", findings("NNNN", 'A', "NNNN", 'A', "NYYYN"), kSupranuclear},
-        ChainCase{"DownAloneMatchesNoRow", findings("NNNN", 'A', "NNNN", 'A', "YNYYY"), std::nullopt},
-        ChainCase{"AllGazesNormalMatchesNoRow", findings("NNNN", 'A', "NNNN", 'A'), std::nullopt},
-        ChainCase{"NeedsNoPtosis", findings("NNNN", 'P', "NNNN", 'A', "NYYYY"), std::nullopt},
-        ChainCase{"NeedsFullDuctions", findings("NNNN", 'A', "NNNR", 'A', "NYYYY"), std::nullopt},
-        ChainCase{"NeedsNormalHorizontalGazes", findings("NNNN", 'A', "NNNN", 'A', "NYYNY"), std::nullopt}),
+    testing::Values(ChainCase{"Row1UpAndDownNo", findings("NNNN", 'A', "NNNN", 'A', "NNYYY"), kProgressive},
+                    ChainCase{"Row1UpAndDownUnanswered", findings("NNNN", 'A', "NNNN", 'A', "--YYY"), kProgressive},
+                    ChainCase{"Row2UpNoDownYes", findings("NNNN", 'A', "NNNN", 'A', "NYYYN"), kSupranuclear},
+                    ChainCase{"DownAloneMatchesNoRow", findings("NNNN", 'A', "NNNN", 'A', "YNYYY"), std::nullopt},
+                    ChainCase{"AllGazesNormalMatchesNoRow", findings("NNNN", 'A', "NNNN", 'A'), std::nullopt},
+                    ChainCase{"NeedsNoPtosis", findings("NNNN", 'P', "NNNN", 'A', "NYYYY"), std::nullopt},
+                    ChainCase{"NeedsFullDuctions", findings("NNNN", 'A', "NNNR", 'A', "NYYYY"), std::nullopt},
+                    ChainCase{"NeedsNormalHorizontalGazes", findings("NNNN", 'A', "NNNN", 'A', "NYYNY"), std::nullopt}),
     caseName);
 
 }  // namespace

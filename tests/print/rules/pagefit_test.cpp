@@ -43,20 +43,19 @@ TEST_P(PageFitTest, FitsTheLargerOrientationKeepingProportions) {
     EXPECT_DOUBLE_EQ(placed->top * 2 + height, area.height);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, PageFitTest,
-    testing::Values(
-        // A wide work-up screen lies on its side, limited by the page's height.
-        FitCase{"wide", {1000, 700}, true, 748.0 / 700},
-        // Wider still: limited by the turned page's width.
-        FitCase{"veryWide", {2180, 500}, true, 0.5},
-        // A tall screen stays upright.
-        FitCase{"tall", {500, 900}, false, 1090.0 / 900},
-        // Square: both orientations give the same size, the page stays upright.
-        FitCase{"square", {400, 400}, false, 748.0 / 400},
-        // Smaller than the page: enlarged to fill it.
-        FitCase{"small", {109, 74.8}, true, 10}),
-    [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Screens, PageFitTest,
+                         testing::Values(
+                             // A wide work-up screen lies on its side, limited by the page's height.
+                             FitCase{"wide", {1000, 700}, true, 748.0 / 700},
+                             // Wider still: limited by the turned page's width.
+                             FitCase{"veryWide", {2180, 500}, true, 0.5},
+                             // A tall screen stays upright.
+                             FitCase{"tall", {500, 900}, false, 1090.0 / 900},
+                             // Square: both orientations give the same size, the page stays upright.
+                             FitCase{"square", {400, 400}, false, 748.0 / 400},
+                             // Smaller than the page: enlarged to fill it.
+                             FitCase{"small", {109, 74.8}, true, 10}),
+                         [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
 
 TEST(PageFit, NothingFitsAnEmptyImageOrAnEmptyPage) {
     EXPECT_FALSE(placeOnPage({0, 700}, kUpright, kTurned));

@@ -84,55 +84,70 @@ INSTANTIATE_TEST_SUITE_P(
                  planOf(Side::EsoOS, {{DoseBox::MRrec_R, "5.0 mm"}, {DoseBox::MRrec_L, "5.0 mm"}}, "35"),
                  {{DoseBox::MRrec_R, "  OD medial rectus recession 5.0 mm: 17.5 PD"},
                   {DoseBox::MRrec_L, "  OS medial rectus recession 5.0 mm: 17.5 PD"}},
-                 35, 0,
+                 35,
+                 0,
                  {"Plan, non-fixing eye: OS, turning in (eso)", "Total correction: 35 PD", "Deviation: 35 PD",
                   "Residual (deviation - total): 0 PD"}},
         PlanCase{"exoBilateralLateralRecession",
                  planOf(Side::ExoOS, {{DoseBox::LRrec_R, "6.0 mm"}, {DoseBox::LRrec_L, "6.0 mm"}}, "30"),
                  {{DoseBox::LRrec_R, "  OD lateral rectus recession 6.0 mm: 15 PD"},
                   {DoseBox::LRrec_L, "  OS lateral rectus recession 6.0 mm: 15 PD"}},
-                 30, 0,
+                 30,
+                 0,
                  {"Plan, non-fixing eye: OS, turning out (exo)", "Total correction: 30 PD",
                   "Residual (deviation - total): 0 PD"}},
         PlanCase{"esoUnderCorrected",
                  planOf(Side::EsoOD, {{DoseBox::MRrec_R, "5.0 mm"}, {DoseBox::MRrec_L, "4.5 mm"}}, "35"),
                  {{DoseBox::MRrec_R, "  OD medial rectus recession 5.0 mm: 17.5 PD"},
                   {DoseBox::MRrec_L, "  OS medial rectus recession 4.5 mm: 15 PD"}},
-                 32.5, 2.5,
+                 32.5,
+                 2.5,
                  {"Total correction: 32.5 PD", "Deviation: 35 PD",
                   "Residual (deviation - total): 2.5 PD, under-correction"}},
         // Three or four muscles on a large exo deviation, planned beyond it.
         PlanCase{"exoOverCorrected",
-                 planOf(Side::ExoOD, {{DoseBox::LRrec_R, "8.0 mm"}, {DoseBox::LRrec_L, "8.0 mm"},
-                                      {DoseBox::MRres_R, "6.0 mm"}, {DoseBox::MRres_L, "6.0 mm"}}, "90"),
+                 planOf(Side::ExoOD,
+                        {{DoseBox::LRrec_R, "8.0 mm"},
+                         {DoseBox::LRrec_L, "8.0 mm"},
+                         {DoseBox::MRres_R, "6.0 mm"},
+                         {DoseBox::MRres_L, "6.0 mm"}},
+                        "90"),
                  {{DoseBox::LRrec_R, "  OD lateral rectus recession 8.0 mm: 25 PD"},
                   {DoseBox::MRres_R, "  OD medial rectus resection 6.0 mm: 25 PD"},
                   {DoseBox::LRrec_L, "  OS lateral rectus recession 8.0 mm: 25 PD"},
                   {DoseBox::MRres_L, "  OS medial rectus resection 6.0 mm: 25 PD"}},
-                 100, -10,
+                 100,
+                 -10,
                  {"Total correction: 100 PD", "Residual (deviation - total): -10 PD, over-correction"}},
         // Recession and resection on one eye, rows the tables write as "10.00" and "12.50".
         PlanCase{"recessResectOnOneEye",
                  planOf(Side::ExoOS, {{DoseBox::LRrec_L, "5.0 mm"}, {DoseBox::MRres_L, "4.0 mm"}}, "22.5"),
                  {{DoseBox::LRrec_L, "  OS lateral rectus recession 5.0 mm: 10 PD"},
                   {DoseBox::MRres_L, "  OS medial rectus resection 4.0 mm: 12.5 PD"}},
-                 22.5, 0, {"Total correction: 22.5 PD"}},
+                 22.5,
+                 0,
+                 {"Total correction: 22.5 PD"}},
         // A deviation with decimals: the residual is the figure, not its binary noise.
         PlanCase{"decimalDeviation",
                  planOf(Side::EsoOS, {{DoseBox::MRrec_R, "4.5 mm"}, {DoseBox::LRres_R, "4.5 mm"}}, "23.3"),
                  {{DoseBox::MRrec_R, "  OD medial rectus recession 4.5 mm: 15 PD"},
                   {DoseBox::LRres_R, "  OD lateral rectus resection 4.5 mm: 7.5 PD"}},
-                 22.5, 0.8, {"Residual (deviation - total): 0.8 PD, under-correction"}},
+                 22.5,
+                 0.8,
+                 {"Residual (deviation - total): 0.8 PD, under-correction"}},
         // Re-Plan's "0", a 0 mm row and an empty box dose nothing.
-        PlanCase{"nothingDosed",
-                 planOf(Side::EsoOD, {{DoseBox::MRrec_R, "0"}, {DoseBox::MRrec_L, "0.0 mm"}}, "40"),
-                 {}, 0, 40,
-                 {"  No muscle dosed", "Total correction: 0 PD",
-                  "Residual (deviation - total): 40 PD, under-correction"}},
+        PlanCase{
+            "nothingDosed",
+            planOf(Side::EsoOD, {{DoseBox::MRrec_R, "0"}, {DoseBox::MRrec_L, "0.0 mm"}}, "40"),
+            {},
+            0,
+            40,
+            {"  No muscle dosed", "Total correction: 0 PD", "Residual (deviation - total): 40 PD, under-correction"}},
         PlanCase{"deviationNotANumber",
                  planOf(Side::EsoOD, {{DoseBox::MRrec_R, "3.0 mm"}}, "12abc"),
                  {{DoseBox::MRrec_R, "  OD medial rectus recession 3.0 mm: 7.5 PD"}},
-                 7.5, std::nullopt,
+                 7.5,
+                 std::nullopt,
                  {"Deviation: not a number (\"12abc\")",
                   "Residual (deviation - total): not worked out without the deviation"}},
         PlanCase{"deviationEmpty", planOf(Side::EsoOD, {}, ""), {}, 0, std::nullopt, {"Deviation: not entered"}}),
@@ -143,8 +158,11 @@ Record esoRecord() {
     record.patient = {"Asha Rao", "6", "F", "R-77", "Dr Mehta", "City Eye Clinic"};
     record.dateTime = "2026-12-11 09:30:00";
     record.workup = Workup{"Esotropia",
-                           {{"Distance gaze", "35"}, {"Near gaze", "35"}, {"Near gaze with +3 sph add", "20"},
-                            {"Up gaze", "30"}, {"Down gaze", "35"}},
+                           {{"Distance gaze", "35"},
+                            {"Near gaze", "35"},
+                            {"Near gaze with +3 sph add", "20"},
+                            {"Up gaze", "30"},
+                            {"Down gaze", "35"}},
                            "Infantile Esotropia",
                            "Normal AC/A",
                            "",
@@ -163,6 +181,7 @@ TEST(PlanSummary, AnEsoPlanInTheOrderOfTheRecord) {
     record.plan = planOf(Side::EsoOS, {{DoseBox::MRrec_R, "5.0 mm"}, {DoseBox::MRrec_L, "5.0 mm"}}, "35");
     record.plan->procedure = "B/L MR Recession";
     const std::vector<std::string> lines = planSummary(record);
+    // clang-format off
     const std::vector<std::string> expected = {
         "Plan summary",
         "Patient: Asha Rao",
@@ -196,6 +215,7 @@ TEST(PlanSummary, AnEsoPlanInTheOrderOfTheRecord) {
         "",
         "Signature: ______________________________    Date: ________________",
     };
+    // clang-format on
     EXPECT_EQ(lines, expected);
 }
 
@@ -204,10 +224,10 @@ TEST(PlanSummary, AWorkupBeforeAnyHandOffHoldsWhatTheWorkupHas) {
     record.workup->chosenOption = 0;
     record.workup->pattern = "A Patterns";
     const std::vector<std::string> lines = planSummary(record);
-    for (const char* line : {"Patient: Asha Rao", "Work-up: Esotropia", "  Down gaze: 35 PD",
-                             "Diagnosis: Infantile Esotropia", "AC/A class: Normal AC/A", "Pattern: A Patterns",
-                             "Surgical option chosen: none", "Plan: not yet made on the amount calculator",
-                             "Surgeon: ______________________________"}) {
+    for (const char* line :
+         {"Patient: Asha Rao", "Work-up: Esotropia", "  Down gaze: 35 PD", "Diagnosis: Infantile Esotropia",
+          "AC/A class: Normal AC/A", "Pattern: A Patterns", "Surgical option chosen: none",
+          "Plan: not yet made on the amount calculator", "Surgeon: ______________________________"}) {
         EXPECT_TRUE(has(lines, line)) << line << "\n" << joined(lines);
     }
     for (const std::string& line : lines) {
@@ -220,10 +240,10 @@ TEST(PlanSummary, BlankFieldsSayNothingWasRecorded) {
     Record record;
     record.workup = Workup{"Exotropia", {{"Distance gaze", " "}}, "", "", "", 2, ""};
     const std::vector<std::string> lines = planSummary(record);
-    for (const char* line : {"Patient: not recorded",
-                             "Age: not recorded    Sex: not recorded    Registration no.: not recorded",
-                             "  Distance gaze: not recorded", "Diagnosis: not recorded", "AC/A class: not recorded",
-                             "Surgical option chosen: 2, not recorded", "Date: not recorded"}) {
+    for (const char* line :
+         {"Patient: not recorded", "Age: not recorded    Sex: not recorded    Registration no.: not recorded",
+          "  Distance gaze: not recorded", "Diagnosis: not recorded", "AC/A class: not recorded",
+          "Surgical option chosen: 2, not recorded", "Date: not recorded"}) {
         EXPECT_TRUE(has(lines, line)) << line << "\n" << joined(lines);
     }
 }

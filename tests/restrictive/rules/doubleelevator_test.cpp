@@ -14,7 +14,8 @@ using F = ForcedDuction;
 constexpr std::string_view kNotIndicated = "Surgery is not indicated";
 constexpr std::string_view kInferiorRectus = "Inferior Rectus recession";
 constexpr std::string_view kKnapp =
-    " Knapp procedure (transposing the medial and lateral recti to the corners of the insertion of the superior rectus)";
+    " Knapp procedure (transposing the medial and lateral recti to the corners of the insertion of the superior "
+    "rectus)";
 constexpr std::string_view kGraded = "A graded resection of the superior rectus and recession of the inferior rectus ";
 
 struct OperationCase {
@@ -29,9 +30,8 @@ class DoubleElevatorOperation : public testing::TestWithParam<OperationCase> {};
 
 TEST_P(DoubleElevatorOperation, FirstMatchingRowOnly) {
     const OperationCase& c = GetParam();
-    const DoubleElevatorAdvice advice =
-        doubleElevatorAdvice({.primary = c.primary, .amount = c.amount, .ptosis = PtosisFinding::Absent,
-                              .forcedDuction = c.forcedDuction});
+    const DoubleElevatorAdvice advice = doubleElevatorAdvice(
+        {.primary = c.primary, .amount = c.amount, .ptosis = PtosisFinding::Absent, .forcedDuction = c.forcedDuction});
     EXPECT_EQ(advice.operation, expect::inResultColour(c.operation));
 }
 
@@ -55,8 +55,10 @@ TEST(DoubleElevatorPtosis, OnlyAPresentPtosisWritesTheAdvice) {
     const std::string_view advice =
         "Ptosis surgery should be avoided until the hypotropia is corrected. Once the eye alignment is improved, "
         "the ptosis can be reevaluated.";
-    DoubleElevatorFindings findings{.primary = P::Hypertropia, .amount = A::Unanswered,
-                                    .ptosis = PtosisFinding::Present, .forcedDuction = F::Negative};
+    DoubleElevatorFindings findings{.primary = P::Hypertropia,
+                                    .amount = A::Unanswered,
+                                    .ptosis = PtosisFinding::Present,
+                                    .forcedDuction = F::Negative};
     // Independent of the operation: here no operation row holds.
     EXPECT_EQ(doubleElevatorAdvice(findings).ptosis, expect::result(advice));
     EXPECT_EQ(doubleElevatorAdvice(findings).operation, std::nullopt);

@@ -24,29 +24,27 @@ TEST_P(Pattern, FirstRowThatHoldsNamesThePattern) {
 constexpr auto Eso = Deviation::Esotropia;
 constexpr auto Exo = Deviation::Exotropia;
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Pattern,
-    testing::Values(
-        PatternCase{"ExoV", Exo, {30, 20, 10}, " V Patterns Exotropia"},
-        PatternCase{"ExoVNeedsMoreThanFifteenApart", Exo, {25, 20, 10}, std::nullopt},
-        PatternCase{"ExoVNeedsAPrimaryDeviation", Exo, {30, 0, 10}, std::nullopt},
-        PatternCase{"ExoA", Exo, {10, 15, 25}, " A Patterns Exotropia "},
-        PatternCase{"ExoANeedsMoreThanTenApart", Exo, {10, 15, 20}, std::nullopt},
-        PatternCase{"ExoANeedsMoreThanFifteenDown", Exo, {4, 15, 15}, std::nullopt},
-        PatternCase{"EsoA", Eso, {30, 20, 15}, " A Patterns Esotropia "},
-        PatternCase{"EsoANeedsMoreThanFifteenUp", Eso, {15, 20, 4}, std::nullopt},
-        PatternCase{"EsoV", Eso, {10, 20, 30}, " V Patterns Esotropia "},
-        PatternCase{"EsoVFifteenApartIsNotEnough", Eso, {10, 20, 25}, std::nullopt},
-        PatternCase{"EsoHasNoXYOrDelta", Eso, {20, 0, 0}, std::nullopt},
-        PatternCase{"ExoX", Exo, {20, 5, 20}, " X Patterns Exotropia "},
-        PatternCase{"ExoXNeedsPrimaryBelowSeven", Exo, {20, 7, 20}, std::nullopt},
-        PatternCase{"ExoVComesBeforeX", Exo, {40, 5, 20}, " V Patterns Exotropia"},
-        PatternCase{"ExoY", Exo, {20, 0, 0}, " Y Patterns Exotropia "},
-        PatternCase{"ExoYNeedsNothingDown", Exo, {20, 0, 1}, std::nullopt},
-        PatternCase{"ExoDelta", Exo, {0, 0, 20}, " Delta Patterns Exotropia "},
-        PatternCase{"ExoFlat", Exo, {0, 0, 0}, std::nullopt},
-        PatternCase{"NoType", Deviation::None, {30, 20, 10}, std::nullopt}),
-    [](const testing::TestParamInfo<PatternCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Pattern,
+                         testing::Values(PatternCase{"ExoV", Exo, {30, 20, 10}, " V Patterns Exotropia"},
+                                         PatternCase{"ExoVNeedsMoreThanFifteenApart", Exo, {25, 20, 10}, std::nullopt},
+                                         PatternCase{"ExoVNeedsAPrimaryDeviation", Exo, {30, 0, 10}, std::nullopt},
+                                         PatternCase{"ExoA", Exo, {10, 15, 25}, " A Patterns Exotropia "},
+                                         PatternCase{"ExoANeedsMoreThanTenApart", Exo, {10, 15, 20}, std::nullopt},
+                                         PatternCase{"ExoANeedsMoreThanFifteenDown", Exo, {4, 15, 15}, std::nullopt},
+                                         PatternCase{"EsoA", Eso, {30, 20, 15}, " A Patterns Esotropia "},
+                                         PatternCase{"EsoANeedsMoreThanFifteenUp", Eso, {15, 20, 4}, std::nullopt},
+                                         PatternCase{"EsoV", Eso, {10, 20, 30}, " V Patterns Esotropia "},
+                                         PatternCase{"EsoVFifteenApartIsNotEnough", Eso, {10, 20, 25}, std::nullopt},
+                                         PatternCase{"EsoHasNoXYOrDelta", Eso, {20, 0, 0}, std::nullopt},
+                                         PatternCase{"ExoX", Exo, {20, 5, 20}, " X Patterns Exotropia "},
+                                         PatternCase{"ExoXNeedsPrimaryBelowSeven", Exo, {20, 7, 20}, std::nullopt},
+                                         PatternCase{"ExoVComesBeforeX", Exo, {40, 5, 20}, " V Patterns Exotropia"},
+                                         PatternCase{"ExoY", Exo, {20, 0, 0}, " Y Patterns Exotropia "},
+                                         PatternCase{"ExoYNeedsNothingDown", Exo, {20, 0, 1}, std::nullopt},
+                                         PatternCase{"ExoDelta", Exo, {0, 0, 20}, " Delta Patterns Exotropia "},
+                                         PatternCase{"ExoFlat", Exo, {0, 0, 0}, std::nullopt},
+                                         PatternCase{"NoType", Deviation::None, {30, 20, 10}, std::nullopt}),
+                         [](const testing::TestParamInfo<PatternCase>& info) { return std::string(info.param.name); });
 
 TEST(Irises, MoveAwayFromTheNoseInExotropia) {
     const auto placed = irises(Exo, {30, 20, 10});
@@ -71,9 +69,7 @@ TEST(Irises, MoveTowardsTheNoseInEsotropia) {
     EXPECT_DOUBLE_EQ(placed->leftDown.left, 109.608 - 15.0 / 14);
 }
 
-TEST(Irises, StayWhereTheyAreWithoutAType) {
-    EXPECT_FALSE(irises(Deviation::None, {30, 20, 10}).has_value());
-}
+TEST(Irises, StayWhereTheyAreWithoutAType) { EXPECT_FALSE(irises(Deviation::None, {30, 20, 10}).has_value()); }
 
 }  // namespace
 }  // namespace ocu::avp

@@ -46,14 +46,14 @@ INSTANTIATE_TEST_SUITE_P(
                     MoveCase{"Dele", R, {{21.205, 29.608}, {76.009, 29.608}}, " Rt. Sup.Rectus", " Lt. Inf. Oblique"},
                     MoveCase{"Lele", R, {{35.205, 29.608}, {90.009, 29.608}}, " Rt. Inf. Oblique", " Lt. Sup. Rectus"},
                     MoveCase{"Ddep", R, {{21.205, 39.608}, {76.009, 39.608}}, " Rt. Inf. Rectus", " Lt. Sup. Oblique"},
-                    MoveCase{"LDep", L, {{35.205, 39.608}, {90.009, 39.608}}, " Rt. Sup. Oblique", " Lt. Inf. Rectus"}));
+                    MoveCase{
+                        "LDep", L, {{35.205, 39.608}, {90.009, 39.608}}, " Rt. Sup. Oblique", " Lt. Inf. Rectus"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    VergencesAndHypertropias, Buttons,
-    testing::Values(MoveCase{"Conv", R, {{31.205, 34.608}, {80.009, 34.608}}, kKeep, kKeep},
-                    MoveCase{"Div", L, {{25.205, 34.608}, {86.009, 34.608}}, kKeep, kKeep},
-                    MoveCase{"Rhyper", R, {{28.205, 32.608}, {83.009, 36.608}}, kKeep, kKeep},
-                    MoveCase{"Lhyper", R, {{28.205, 36.608}, {83.009, 32.608}}, kKeep, kKeep}));
+INSTANTIATE_TEST_SUITE_P(VergencesAndHypertropias, Buttons,
+                         testing::Values(MoveCase{"Conv", R, {{31.205, 34.608}, {80.009, 34.608}}, kKeep, kKeep},
+                                         MoveCase{"Div", L, {{25.205, 34.608}, {86.009, 34.608}}, kKeep, kKeep},
+                                         MoveCase{"Rhyper", R, {{28.205, 32.608}, {83.009, 36.608}}, kKeep, kKeep},
+                                         MoveCase{"Lhyper", R, {{28.205, 36.608}, {83.009, 32.608}}, kKeep, kKeep}));
 
 INSTANTIATE_TEST_SUITE_P(
     Ductions, Buttons,
@@ -66,17 +66,16 @@ INSTANTIATE_TEST_SUITE_P(
                     MoveCase{"Command3", L, {kOdRest, {83.009, 29.608}}, kEmpty, " Lt. Sup.Rectus"},
                     MoveCase{"Command4", L, {kOdRest, {83.009, 39.608}}, kEmpty, " Lt. Inf.Rectus"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    OverActionGrades, Buttons,
-    testing::Values(MoveCase{"LinfGr1", R, {{36.205, 31.608}, {91.009, 34.608}}, kKeep, kKeep},
-                    MoveCase{"LinfGr3", R, {{36.205, 29.608}, {91.009, 34.608}}, kKeep, kKeep},
-                    MoveCase{"LinfGr4", R, {{36.205, 28.608}, {91.009, 34.608}}, kKeep, kKeep},
-                    MoveCase{"RInfgr2", R, {{20.205, 34.608}, {75.009, 30.608}}, kKeep, kKeep},
-                    MoveCase{"RInfgr4", L, {{20.205, 34.608}, {75.009, 28.608}}, kKeep, kKeep},
-                    MoveCase{"LsupGr1", R, {{35.205, 40.608}, {90.009, 39.608}}, kKeep, kKeep},
-                    MoveCase{"LsupGr4", R, {{35.205, 43.608}, {90.009, 39.608}}, kKeep, kKeep},
-                    MoveCase{"RsupGr2", R, {{21.205, 39.608}, {76.009, 41.608}}, kKeep, kKeep},
-                    MoveCase{"RsupGr3", L, {{21.205, 39.608}, {76.009, 42.608}}, kKeep, kKeep}));
+INSTANTIATE_TEST_SUITE_P(OverActionGrades, Buttons,
+                         testing::Values(MoveCase{"LinfGr1", R, {{36.205, 31.608}, {91.009, 34.608}}, kKeep, kKeep},
+                                         MoveCase{"LinfGr3", R, {{36.205, 29.608}, {91.009, 34.608}}, kKeep, kKeep},
+                                         MoveCase{"LinfGr4", R, {{36.205, 28.608}, {91.009, 34.608}}, kKeep, kKeep},
+                                         MoveCase{"RInfgr2", R, {{20.205, 34.608}, {75.009, 30.608}}, kKeep, kKeep},
+                                         MoveCase{"RInfgr4", L, {{20.205, 34.608}, {75.009, 28.608}}, kKeep, kKeep},
+                                         MoveCase{"LsupGr1", R, {{35.205, 40.608}, {90.009, 39.608}}, kKeep, kKeep},
+                                         MoveCase{"LsupGr4", R, {{35.205, 43.608}, {90.009, 39.608}}, kKeep, kKeep},
+                                         MoveCase{"RsupGr2", R, {{21.205, 39.608}, {76.009, 41.608}}, kKeep, kKeep},
+                                         MoveCase{"RsupGr3", L, {{21.205, 39.608}, {76.009, 42.608}}, kKeep, kKeep}));
 
 TEST(Ductions, DoNothingWithNoEyeChosen) {
     for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {

@@ -41,6 +41,7 @@ HandoffInput basic() {
 
 TEST(EsoHandoff, OdFixatingNoPatternOptionOneUpTo50) {
     const auto plan = lines(handoffPlan(basic()));
+    // clang-format off
     const std::vector<std::string> expected = {
         select(kEsoOS),
         select(kNoPatternsOption), enable(kNoPatternsOption), disable(kAEsoOption), disable(kVEsoOption),
@@ -64,13 +65,14 @@ TEST_P(EsoHandoffEye, IsMarkedEsotropic) {
     if (GetParam().select == nullptr) {
         EXPECT_FALSE(contains(plan, select(kEsoOD)) || contains(plan, select(kEsoOS)));
     } else {
+        // clang-format on
         EXPECT_EQ(plan.front(), select(GetParam().select));
     }
 }
-INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffEye, testing::Values(
-    EyeCase{FixatingEye::OD, kEsoOS}, EyeCase{FixatingEye::OS, kEsoOD},
-    EyeCase{FixatingEye::AltOD, kEsoOS}, EyeCase{FixatingEye::AltOS, kEsoOD},
-    EyeCase{FixatingEye::None, nullptr}));
+INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffEye,
+                         testing::Values(EyeCase{FixatingEye::OD, kEsoOS}, EyeCase{FixatingEye::OS, kEsoOD},
+                                         EyeCase{FixatingEye::AltOD, kEsoOS}, EyeCase{FixatingEye::AltOS, kEsoOD},
+                                         EyeCase{FixatingEye::None, nullptr}));
 
 // Pattern × oblique answer: the oblique step, the red message, the pattern step.
 struct PatternCase {
@@ -87,15 +89,15 @@ TEST_P(EsoHandoffPattern, StepsTwoToFour) {
     input.chosen = ChosenOption::None;  // leaves the procedure steps out
     const auto plan = lines(handoffPlan(input));
     ASSERT_EQ(plan.front(), select(kEsoOS));
-    const auto end = std::find_if(plan.begin(), plan.end(),
-                                  [](const auto& l) { return l.rfind(text(kDeviation, ""), 0) == 0; });
+    const auto end =
+        std::find_if(plan.begin(), plan.end(), [](const auto& l) { return l.rfind(text(kDeviation, ""), 0) == 0; });
     EXPECT_EQ(std::vector<std::string>(plan.begin() + 1, end), GetParam().oblique_and_pattern);
 }
 const std::vector<std::string> kPatternA = {disable(kNoPatternsOption), select(kAEsoOption), enable(kAEsoOption),
-                                            disable(kVEsoOption), disable(kXOption), disable(kAExoOption),
+                                            disable(kVEsoOption),       disable(kXOption),   disable(kAExoOption),
                                             disable(kVExoOption)};
 const std::vector<std::string> kPatternV = {disable(kNoPatternsOption), disable(kAEsoOption), select(kVEsoOption),
-                                            enable(kVEsoOption), disable(kXOption), disable(kAExoOption),
+                                            enable(kVEsoOption),        disable(kXOption),    disable(kAExoOption),
                                             disable(kVExoOption)};
 const std::vector<std::string> kNormalAnswered = {select(kObliquesNormal), enable(kObliquesNormal),
                                                   disable(kInferiorOveraction), disable(kSuperiorOveraction),
@@ -104,22 +106,28 @@ std::vector<std::string> join(std::vector<std::string> a, const std::vector<std:
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
-INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffPattern, testing::Values(
-    PatternCase{"ASuperior", kAPattern, ObliqueAnswer::SuperiorOveraction,
-        join({disable(kObliquesNormal), disable(kInferiorOveraction), select(kSuperiorOveraction),
-              enable(kSuperiorOveraction), disable(kBothOveractions)}, kPatternA)},
-    PatternCase{"ANormal", kAPattern, ObliqueAnswer::Normal, join(kNormalAnswered, kPatternA)},
-    PatternCase{"VNormal", kVPattern, ObliqueAnswer::Normal, join(kNormalAnswered, kPatternV)},
-    PatternCase{"VInferior", kVPattern, ObliqueAnswer::InferiorOveraction,
-        join({disable(kObliquesNormal), select(kInferiorOveraction), enable(kInferiorOveraction),
-              disable(kSuperiorOveraction), disable(kBothOveractions)}, kPatternV)},
-    PatternCase{"AInferiorHasNoObliqueRow", kAPattern, ObliqueAnswer::InferiorOveraction, kPatternA},
-    PatternCase{"AMissingAnswer", kAPattern, ObliqueAnswer::None,
-        join({text(kMessageLine, "Please Select Oblique muscles Action And Go Back "), red(kMessageLine)}, kPatternA)},
-    PatternCase{"VMissingAnswer", kVPattern, ObliqueAnswer::None,
-        join({text(kMessageLine, "Please Select Oblique muscles Action Action And Go Back "), red(kMessageLine)},
-             kPatternV)},
-    PatternCase{"LowerCaseIsNoPattern", "a", ObliqueAnswer::None, {}}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EsoHandoffPattern,
+    testing::Values(
+        PatternCase{"ASuperior", kAPattern, ObliqueAnswer::SuperiorOveraction,
+                    join({disable(kObliquesNormal), disable(kInferiorOveraction), select(kSuperiorOveraction),
+                          enable(kSuperiorOveraction), disable(kBothOveractions)},
+                         kPatternA)},
+        PatternCase{"ANormal", kAPattern, ObliqueAnswer::Normal, join(kNormalAnswered, kPatternA)},
+        PatternCase{"VNormal", kVPattern, ObliqueAnswer::Normal, join(kNormalAnswered, kPatternV)},
+        PatternCase{"VInferior", kVPattern, ObliqueAnswer::InferiorOveraction,
+                    join({disable(kObliquesNormal), select(kInferiorOveraction), enable(kInferiorOveraction),
+                          disable(kSuperiorOveraction), disable(kBothOveractions)},
+                         kPatternV)},
+        PatternCase{"AInferiorHasNoObliqueRow", kAPattern, ObliqueAnswer::InferiorOveraction, kPatternA},
+        PatternCase{"AMissingAnswer", kAPattern, ObliqueAnswer::None,
+                    join({text(kMessageLine, "Please Select Oblique muscles Action And Go Back "), red(kMessageLine)},
+                         kPatternA)},
+        PatternCase{
+            "VMissingAnswer", kVPattern, ObliqueAnswer::None,
+            join({text(kMessageLine, "Please Select Oblique muscles Action Action And Go Back "), red(kMessageLine)},
+                 kPatternV)},
+        PatternCase{"LowerCaseIsNoPattern", "a", ObliqueAnswer::None, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EsoHandoff, NoPatternWithoutObliqueAnswerGivesNoRedMessage) {
@@ -128,7 +136,11 @@ TEST(EsoHandoff, NoPatternWithoutObliqueAnswerGivesNoRedMessage) {
     EXPECT_FALSE(contains(lines(handoffPlan(input)), red(kMessageLine)));
 }
 
-struct GradeCase { ObliqueAnswer oblique; int grade; const char* selected; };
+struct GradeCase {
+    ObliqueAnswer oblique;
+    int grade;
+    const char* selected;
+};
 class EsoHandoffGrade : public testing::TestWithParam<GradeCase> {};
 TEST_P(EsoHandoffGrade, IsPassedOnlyWithAnOveraction) {
     HandoffInput input = basic();
@@ -142,14 +154,14 @@ TEST_P(EsoHandoffGrade, IsPassedOnlyWithAnOveraction) {
         EXPECT_EQ(contains(plan, disable(button)), GetParam().selected != nullptr && !chosen) << button;
     }
 }
-INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffGrade, testing::Values(
-    GradeCase{ObliqueAnswer::InferiorOveraction, 1, kGrade1},
-    GradeCase{ObliqueAnswer::InferiorOveraction, 3, kGrade3},
-    GradeCase{ObliqueAnswer::SuperiorOveraction, 2, kGrade2},
-    GradeCase{ObliqueAnswer::SuperiorOveraction, 4, kGrade4},
-    GradeCase{ObliqueAnswer::Normal, 3, nullptr},
-    GradeCase{ObliqueAnswer::None, 2, nullptr},
-    GradeCase{ObliqueAnswer::InferiorOveraction, 0, nullptr}));
+INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffGrade,
+                         testing::Values(GradeCase{ObliqueAnswer::InferiorOveraction, 1, kGrade1},
+                                         GradeCase{ObliqueAnswer::InferiorOveraction, 3, kGrade3},
+                                         GradeCase{ObliqueAnswer::SuperiorOveraction, 2, kGrade2},
+                                         GradeCase{ObliqueAnswer::SuperiorOveraction, 4, kGrade4},
+                                         GradeCase{ObliqueAnswer::Normal, 3, nullptr},
+                                         GradeCase{ObliqueAnswer::None, 2, nullptr},
+                                         GradeCase{ObliqueAnswer::InferiorOveraction, 0, nullptr}));
 
 // The amount procedure: option × text × deviation band (50 is up to 50).
 struct ProcedureCase {
@@ -163,8 +175,8 @@ class EsoHandoffProcedure : public testing::TestWithParam<ProcedureCase> {};
 // The procedure's steps begin with its button's press; without a procedure
 // nothing is pressed before the patterns frame's ENTER.
 const std::vector<std::string> kProcedureStarts = {press(kBilateralRecession), press(kRecessResect),
-                                                  press(kThreeOrFourMuscles), press(kBilateralResection),
-                                                  press(kPatternsEnter)};
+                                                   press(kThreeOrFourMuscles), press(kBilateralResection),
+                                                   press(kPatternsEnter)};
 TEST_P(EsoHandoffProcedure, PressesThenDisablesOrHides) {
     HandoffInput input = basic();
     input.chosen = GetParam().chosen;
@@ -173,36 +185,45 @@ TEST_P(EsoHandoffProcedure, PressesThenDisablesOrHides) {
     const auto plan = lines(handoffPlan(input));
     EXPECT_EQ(between(plan, kProcedureStarts, "text "), GetParam().steps);
 }
-const std::vector<std::string> kAbove50 = {press(kThreeOrFourMuscles), hide(kRecessResect),
-                                           hide(kBilateralResection), hide(kBilateralRecession), hide(kReplan)};
+const std::vector<std::string> kAbove50 = {press(kThreeOrFourMuscles), hide(kRecessResect), hide(kBilateralResection),
+                                           hide(kBilateralRecession), hide(kReplan)};
 // Without a procedure the first press is the patterns frame's ENTER of the
 // finishing steps.
 const std::vector<std::string> kNoProcedure = {press(kPatternsEnter), disable(kPatternsEnter), show(kBackToEso),
-                                               hide(kBackToExo), "hide work-up", hide(kReplan)};
+                                               hide(kBackToExo),      "hide work-up",          hide(kReplan)};
 const std::vector<std::string> kBilateralRecessionUpTo50 = {press(kBilateralRecession), disable(kRecessResect),
-                                                            disable(kThreeOrFourMuscles),
-                                                            disable(kBilateralResection), disable(kReplan)};
+                                                            disable(kThreeOrFourMuscles), disable(kBilateralResection),
+                                                            disable(kReplan)};
 const std::vector<std::string> kRecessResectUpTo50 = {press(kRecessResect), disable(kBilateralRecession),
                                                       disable(kBilateralResection), disable(kThreeOrFourMuscles),
                                                       disable(kReplan)};
-INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffProcedure, testing::Values(
-    ProcedureCase{"BilateralMrRecession30", ChosenOption::One, kBilateralMrRecession, "30", kBilateralRecessionUpTo50},
-    ProcedureCase{"Exactly50IsUpTo50", ChosenOption::One, kBilateralMrRecession, "50", kBilateralRecessionUpTo50},
-    ProcedureCase{"BilateralMrRecession60", ChosenOption::One, kBilateralMrRecession, "60", kAbove50},
-    ProcedureCase{"JustAbove50", ChosenOption::One, kBilateralMrRecession, "50.5", kAbove50},
-    ProcedureCase{"InfantileUpTo50", ChosenOption::One, kInfantileRecession, "45",
-        {press(kBilateralRecession), disable(kRecessResect), disable(kBilateralResection),
-         disable(kReplan), disable(kThreeOrFourMuscles)}},
-    ProcedureCase{"InfantileAbove50", ChosenOption::One, kInfantileRecession, "55", kAbove50},
-    ProcedureCase{"RecessResect", ChosenOption::Two, kLrResectionMrRecession, "20", kRecessResectUpTo50},
-    ProcedureCase{"BilateralLrResection", ChosenOption::Two, kBilateralLrResection, "20",
-        {press(kBilateralResection), disable(kBilateralRecession), disable(kRecessResect),
-         disable(kThreeOrFourMuscles), disable(kReplan)}},
-    ProcedureCase{"BilateralLrResectionAbove50", ChosenOption::Two, kBilateralLrResection, "70", kAbove50},
-    ProcedureCase{"MrRecessionLrResection", ChosenOption::One, kMrRecessionLrResection, "25", kRecessResectUpTo50},
-    ProcedureCase{"TextOnTheWrongOption", ChosenOption::Two, kBilateralMrRecession, "30", kNoProcedure},
-    ProcedureCase{"NonSurgical", ChosenOption::One, kNonSurgical, "30", kNoProcedure},
-    ProcedureCase{"NoOptionChosen", ChosenOption::None, kBilateralMrRecession, "30", kNoProcedure}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EsoHandoffProcedure,
+    testing::Values(
+        ProcedureCase{"BilateralMrRecession30", ChosenOption::One, kBilateralMrRecession, "30",
+                      kBilateralRecessionUpTo50},
+        ProcedureCase{"Exactly50IsUpTo50", ChosenOption::One, kBilateralMrRecession, "50", kBilateralRecessionUpTo50},
+        ProcedureCase{"BilateralMrRecession60", ChosenOption::One, kBilateralMrRecession, "60", kAbove50},
+        ProcedureCase{"JustAbove50", ChosenOption::One, kBilateralMrRecession, "50.5", kAbove50},
+        ProcedureCase{"InfantileUpTo50",
+                      ChosenOption::One,
+                      kInfantileRecession,
+                      "45",
+                      {press(kBilateralRecession), disable(kRecessResect), disable(kBilateralResection),
+                       disable(kReplan), disable(kThreeOrFourMuscles)}},
+        ProcedureCase{"InfantileAbove50", ChosenOption::One, kInfantileRecession, "55", kAbove50},
+        ProcedureCase{"RecessResect", ChosenOption::Two, kLrResectionMrRecession, "20", kRecessResectUpTo50},
+        ProcedureCase{"BilateralLrResection",
+                      ChosenOption::Two,
+                      kBilateralLrResection,
+                      "20",
+                      {press(kBilateralResection), disable(kBilateralRecession), disable(kRecessResect),
+                       disable(kThreeOrFourMuscles), disable(kReplan)}},
+        ProcedureCase{"BilateralLrResectionAbove50", ChosenOption::Two, kBilateralLrResection, "70", kAbove50},
+        ProcedureCase{"MrRecessionLrResection", ChosenOption::One, kMrRecessionLrResection, "25", kRecessResectUpTo50},
+        ProcedureCase{"TextOnTheWrongOption", ChosenOption::Two, kBilateralMrRecession, "30", kNoProcedure},
+        ProcedureCase{"NonSurgical", ChosenOption::One, kNonSurgical, "30", kNoProcedure},
+        ProcedureCase{"NoOptionChosen", ChosenOption::None, kBilateralMrRecession, "30", kNoProcedure}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TextCase {
@@ -237,25 +258,38 @@ constexpr auto Nor = ObliqueAnswer::Normal;
 constexpr auto Inf = ObliqueAnswer::InferiorOveraction;
 constexpr auto Sup = ObliqueAnswer::SuperiorOveraction;
 constexpr auto Non = ObliqueAnswer::None;
-INSTANTIATE_TEST_SUITE_P(Rows, EsoHandoffText, testing::Values(
-    TextCase{"BlMrA", One, kBilateralMrRecession, kAPattern, Nor, "B/L Med. Rectus Recession + 5 mm Up shifting of Med. Rectus ", true},
-    TextCase{"BlMrV", One, kBilateralMrRecession, kVPattern, Nor, "B/L Med. Rectus Recession + 5 mm Down shifting of Med. Rectus", true},
-    TextCase{"BlMrASupKeepsBackground", One, kBilateralMrRecession, kAPattern, Sup, "B/L Med. Rectus Recession +Respective weakning Of Superior Obliques", false},
-    TextCase{"BlMrVInf", One, kBilateralMrRecession, kVPattern, Inf, "B/L Med. Rectus Recession +Respective weakning Of Inf.Obliques", true},
-    TextCase{"RrA", Two, kLrResectionMrRecession, kAPattern, Nor, "LR Resection (5mm Down Shift)+ MR Recession(5mm Up Shift)", true},
-    TextCase{"RrV", Two, kLrResectionMrRecession, kVPattern, Nor, "LR Resection (5mm Up Shift) + MR Recession(5mm Down Shift)", true},
-    TextCase{"RrASup", Two, kLrResectionMrRecession, kAPattern, Sup, "LR Resection + MR Recession+ Respective weakning Of Superior Obliques", true},
-    TextCase{"MrLrVInf", One, kMrRecessionLrResection, kVPattern, Inf, "MR Recession+LR Resection+Respective weakning Of Inf.Obliques", true},
-    TextCase{"MrLrASup", One, kMrRecessionLrResection, kAPattern, Sup, "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
-    TextCase{"BlLrVInf", Two, kBilateralLrResection, kVPattern, Inf, "B/L LR Resection+Respective weakning Of Inf.Obliques", true},
-    TextCase{"BlLrASup", Two, kBilateralLrResection, kAPattern, Sup, "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
-    TextCase{"MrLrNoPattern", One, kMrRecessionLrResection, kNoPattern, Inf, "MR Recession+LR Resection", true},
-    TextCase{"BlLrNoPattern", Two, kBilateralLrResection, kNoPattern, Non, "B/L LR Resection", true},
-    TextCase{"BlMrNoPattern", One, kBilateralMrRecession, kNoPattern, Sup, "B/L MR Recession", true},
-    TextCase{"RrNoPattern", Two, kLrResectionMrRecession, kNoPattern, Nor, "LR Resection + MR Recession", true},
-    TextCase{"InfantileWritesNothing", One, kInfantileRecession, kNoPattern, Nor, nullptr, false},
-    TextCase{"BlMrAMissingAnswer", One, kBilateralMrRecession, kAPattern, Non, nullptr, false},
-    TextCase{"NonSurgical", One, kNonSurgical, kNoPattern, Nor, nullptr, false}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EsoHandoffText,
+    testing::Values(
+        TextCase{"BlMrA", One, kBilateralMrRecession, kAPattern, Nor,
+                 "B/L Med. Rectus Recession + 5 mm Up shifting of Med. Rectus ", true},
+        TextCase{"BlMrV", One, kBilateralMrRecession, kVPattern, Nor,
+                 "B/L Med. Rectus Recession + 5 mm Down shifting of Med. Rectus", true},
+        TextCase{"BlMrASupKeepsBackground", One, kBilateralMrRecession, kAPattern, Sup,
+                 "B/L Med. Rectus Recession +Respective weakning Of Superior Obliques", false},
+        TextCase{"BlMrVInf", One, kBilateralMrRecession, kVPattern, Inf,
+                 "B/L Med. Rectus Recession +Respective weakning Of Inf.Obliques", true},
+        TextCase{"RrA", Two, kLrResectionMrRecession, kAPattern, Nor,
+                 "LR Resection (5mm Down Shift)+ MR Recession(5mm Up Shift)", true},
+        TextCase{"RrV", Two, kLrResectionMrRecession, kVPattern, Nor,
+                 "LR Resection (5mm Up Shift) + MR Recession(5mm Down Shift)", true},
+        TextCase{"RrASup", Two, kLrResectionMrRecession, kAPattern, Sup,
+                 "LR Resection + MR Recession+ Respective weakning Of Superior Obliques", true},
+        TextCase{"MrLrVInf", One, kMrRecessionLrResection, kVPattern, Inf,
+                 "MR Recession+LR Resection+Respective weakning Of Inf.Obliques", true},
+        TextCase{"MrLrASup", One, kMrRecessionLrResection, kAPattern, Sup,
+                 "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
+        TextCase{"BlLrVInf", Two, kBilateralLrResection, kVPattern, Inf,
+                 "B/L LR Resection+Respective weakning Of Inf.Obliques", true},
+        TextCase{"BlLrASup", Two, kBilateralLrResection, kAPattern, Sup,
+                 "MR Recession+LR Resection+Respective weakning Of Superior Obliques", true},
+        TextCase{"MrLrNoPattern", One, kMrRecessionLrResection, kNoPattern, Inf, "MR Recession+LR Resection", true},
+        TextCase{"BlLrNoPattern", Two, kBilateralLrResection, kNoPattern, Non, "B/L LR Resection", true},
+        TextCase{"BlMrNoPattern", One, kBilateralMrRecession, kNoPattern, Sup, "B/L MR Recession", true},
+        TextCase{"RrNoPattern", Two, kLrResectionMrRecession, kNoPattern, Nor, "LR Resection + MR Recession", true},
+        TextCase{"InfantileWritesNothing", One, kInfantileRecession, kNoPattern, Nor, nullptr, false},
+        TextCase{"BlMrAMissingAnswer", One, kBilateralMrRecession, kAPattern, Non, nullptr, false},
+        TextCase{"NonSurgical", One, kNonSurgical, kNoPattern, Nor, nullptr, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -39,23 +39,25 @@ const Result kBasicCyan = cyan("Basic Exo Deviation");
 const Result kConvergenceCyan = cyan("Convergence Insufficiency Exo Deviation");
 const Result kInfantileKeepingBackground{"Infantile Exotropia", std::nullopt};
 
-INSTANTIATE_TEST_SUITE_P(Rows, ExoType, ::testing::Values(
-    //        name                                 D    N    N60  infant row type                    empties AC/A
-    TypeCase{"DivergenceExcess",                   30,  10,  12,  false, 1, kDivergenceExcessCyan, false},
-    TypeCase{"PatchRiseOf5IsStillTrue",            30,  10,  15,  false, 1, kDivergenceExcessCyan, false},
-    TypeCase{"PatchRiseAbove5IsSimulated",         30,  10,  20,  false, 2, kSimulatedCyan,        true},
-    TypeCase{"DistanceExcessOf15IsBasic",          25,  10,  30,  false, 3, kBasicCyan,            false},
-    TypeCase{"EqualIsBasicByTheDistanceRow",       10,  10,  0,   false, 3, kBasicCyan,            false},
-    TypeCase{"NearWithin15IsBasicByTheNearRow",    20,  25,  0,   false, 4, kBasicCyan,            false},
-    TypeCase{"NoDistanceNearWithin15",             0,   15,  0,   false, 4, kBasicCyan,            false},
-    TypeCase{"ConvergenceInsufficiency",           10,  30,  0,   false, 5, kConvergenceCyan,      false},
-    TypeCase{"NoDistanceLargeNear",                0,   20,  0,   false, 5, kConvergenceCyan,      false},
-    TypeCase{"NothingMeasured",                    0,   0,   0,   false, 0, kUnchanged,            false},
-    TypeCase{"NoNearLargeDistanceIsExcess",        20,  0,   0,   false, 1, kDivergenceExcessCyan, false},
-    TypeCase{"NegativeDistanceBelowNear",          -20, 0,   0,   false, 0, kUnchanged,            false},
-    TypeCase{"Infantile",                          40,  40,  0,   true,  6, kInfantileKeepingBackground, false},
-    TypeCase{"InfantAt30IsNotInfantile",           30,  40,  0,   true,  0, kUnchanged,            false},
-    TypeCase{"InfantOnlyByRow6",                   30,  10,  12,  true,  0, kUnchanged,            false}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExoType,
+    ::testing::Values(
+        //        name                                 D    N    N60  infant row type                    empties AC/A
+        TypeCase{"DivergenceExcess", 30, 10, 12, false, 1, kDivergenceExcessCyan, false},
+        TypeCase{"PatchRiseOf5IsStillTrue", 30, 10, 15, false, 1, kDivergenceExcessCyan, false},
+        TypeCase{"PatchRiseAbove5IsSimulated", 30, 10, 20, false, 2, kSimulatedCyan, true},
+        TypeCase{"DistanceExcessOf15IsBasic", 25, 10, 30, false, 3, kBasicCyan, false},
+        TypeCase{"EqualIsBasicByTheDistanceRow", 10, 10, 0, false, 3, kBasicCyan, false},
+        TypeCase{"NearWithin15IsBasicByTheNearRow", 20, 25, 0, false, 4, kBasicCyan, false},
+        TypeCase{"NoDistanceNearWithin15", 0, 15, 0, false, 4, kBasicCyan, false},
+        TypeCase{"ConvergenceInsufficiency", 10, 30, 0, false, 5, kConvergenceCyan, false},
+        TypeCase{"NoDistanceLargeNear", 0, 20, 0, false, 5, kConvergenceCyan, false},
+        TypeCase{"NothingMeasured", 0, 0, 0, false, 0, kUnchanged, false},
+        TypeCase{"NoNearLargeDistanceIsExcess", 20, 0, 0, false, 1, kDivergenceExcessCyan, false},
+        TypeCase{"NegativeDistanceBelowNear", -20, 0, 0, false, 0, kUnchanged, false},
+        TypeCase{"Infantile", 40, 40, 0, true, 6, kInfantileKeepingBackground, false},
+        TypeCase{"InfantAt30IsNotInfantile", 30, 40, 0, true, 0, kUnchanged, false},
+        TypeCase{"InfantOnlyByRow6", 30, 10, 12, true, 0, kUnchanged, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Step 3: pattern -----------------------------------------------------------------
@@ -73,23 +75,24 @@ TEST_P(ExoPattern, FirstMatchingRowWrites) {
     EXPECT_EQ(pattern(c.d, c.up, c.down), c.pattern);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ExoPattern, ::testing::Values(
-    //           name                              D    UP   DN   pattern
-    PatternCase{"V",                               20,  30,  10,  " V Patterns Exotropia"},
-    PatternCase{"VNeedsMoreThan15Apart",           20,  30,  15,  std::nullopt},
-    PatternCase{"VNeedsSomeDownGaze",              20,  30,  0,   std::nullopt},
-    PatternCase{"A",                               20,  5,   20,  " A Patterns Exotropia "},
-    PatternCase{"ANeedsSomeUpGaze",                10,  0,   20,  std::nullopt},
-    PatternCase{"ANeedsMoreThan10Apart",           20,  5,   15,  std::nullopt},
-    PatternCase{"XBeforeTheOthers",                5,   20,  20,  " X Patterns Exotropia "},
-    PatternCase{"XNeedsDistanceBelow8",            8,   20,  20,  std::nullopt},
-    PatternCase{"VWinsOverX",                      5,   40,  15,  " V Patterns Exotropia"},
-    PatternCase{"Y",                               0,   20,  0,   " Y Patterns Exotropia "},
-    PatternCase{"YNeedsNoDistance",                2,   20,  0,   std::nullopt},
-    PatternCase{"Delta",                           0,   0,   20,  " Delta Patterns Exotropia "},
-    PatternCase{"DeltaNeedsMoreThan14",            0,   0,   14,  std::nullopt},
-    PatternCase{"NoPatternWhenBothGazesAreZero",   30,  0,   0,   ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, ExoPattern,
+                         ::testing::Values(
+                             //           name                              D    UP   DN   pattern
+                             PatternCase{"V", 20, 30, 10, " V Patterns Exotropia"},
+                             PatternCase{"VNeedsMoreThan15Apart", 20, 30, 15, std::nullopt},
+                             PatternCase{"VNeedsSomeDownGaze", 20, 30, 0, std::nullopt},
+                             PatternCase{"A", 20, 5, 20, " A Patterns Exotropia "},
+                             PatternCase{"ANeedsSomeUpGaze", 10, 0, 20, std::nullopt},
+                             PatternCase{"ANeedsMoreThan10Apart", 20, 5, 15, std::nullopt},
+                             PatternCase{"XBeforeTheOthers", 5, 20, 20, " X Patterns Exotropia "},
+                             PatternCase{"XNeedsDistanceBelow8", 8, 20, 20, std::nullopt},
+                             PatternCase{"VWinsOverX", 5, 40, 15, " V Patterns Exotropia"},
+                             PatternCase{"Y", 0, 20, 0, " Y Patterns Exotropia "},
+                             PatternCase{"YNeedsNoDistance", 2, 20, 0, std::nullopt},
+                             PatternCase{"Delta", 0, 0, 20, " Delta Patterns Exotropia "},
+                             PatternCase{"DeltaNeedsMoreThan14", 0, 0, 14, std::nullopt},
+                             PatternCase{"NoPatternWhenBothGazesAreZero", 30, 0, 0, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Step 4: oblique-action answers ------------------------------------------------------
 
@@ -98,6 +101,7 @@ TEST(ExoPatternConsequences, EachPatternNarrowsTheAnswersItsOwnWay) {
         std::string_view pattern;
         PatternConsequences expected;
     };
+    // clang-format off
     const Case cases[] = {
         {" A Patterns Exotropia ", {{true, false, true, false}, std::nullopt, std::nullopt, false}},
         {" V Patterns Exotropia", {{true, true, false, false}, std::nullopt, std::nullopt, false}},
@@ -108,6 +112,7 @@ TEST(ExoPatternConsequences, EachPatternNarrowsTheAnswersItsOwnWay) {
          {{false, false, false, false}, false, "Nasal Shifting Inf.Rectus Of Both Side", false}},
         {"", {{true, false, false, false}, true, std::nullopt, false}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const auto got = consequencesOf(c.pattern);
         ASSERT_TRUE(got.has_value()) << '"' << c.pattern << '"';
@@ -136,18 +141,19 @@ TEST_P(ExoAcaClass, BandsOfTheRatioAfterPatching) {
     EXPECT_EQ(acaClass(acaRatio(c.n60, c.n3)), c.label);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bands, ExoAcaClass, ::testing::Values(
-    //       name                     N60  N3     label
-    AcaCase{"High",                   12,  30,    cyan("High AC/A Ratio")},
-    AcaCase{"Exactly5IsNormal",       10,  25,    cyan("Normal AC/A Ratio")},
-    AcaCase{"Exactly3IsNormal",       20,  29,    cyan("Normal AC/A Ratio")},
-    AcaCase{"JustBelow299IsLow",      20,  28.9,  cyan("Low AC/A Ratio")},
-    AcaCase{"Between299And3",         20,  28.98, kUnchanged},
-    AcaCase{"Low",                    10,  13,    cyan("Low AC/A Ratio")},
-    AcaCase{"ZeroEmptiesOnCyan",      15,  15,    cyan("")},
-    AcaCase{"BetweenZeroAndATenth",   10,  10.2,  kUnchanged},
-    AcaCase{"Negative",               20,  10,    kUnchanged}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bands, ExoAcaClass,
+                         ::testing::Values(
+                             //       name                     N60  N3     label
+                             AcaCase{"High", 12, 30, cyan("High AC/A Ratio")},
+                             AcaCase{"Exactly5IsNormal", 10, 25, cyan("Normal AC/A Ratio")},
+                             AcaCase{"Exactly3IsNormal", 20, 29, cyan("Normal AC/A Ratio")},
+                             AcaCase{"JustBelow299IsLow", 20, 28.9, cyan("Low AC/A Ratio")},
+                             AcaCase{"Between299And3", 20, 28.98, kUnchanged},
+                             AcaCase{"Low", 10, 13, cyan("Low AC/A Ratio")},
+                             AcaCase{"ZeroEmptiesOnCyan", 15, 15, cyan("")},
+                             AcaCase{"BetweenZeroAndATenth", 10, 10.2, kUnchanged},
+                             AcaCase{"Negative", 20, 10, kUnchanged}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExoAcaRatio, IsTheRiseWithThePlus3AddOverThree) {
     EXPECT_DOUBLE_EQ(acaRatio(20, 50), 10);
@@ -175,24 +181,26 @@ TEST_P(ExoOptions, FirstMatchingRowWrites) {
 const Result kLr = cyan("B/L Lat. Rectus Recession");
 const Result kLrMr = cyan("Lat.Rectus Recession + Medial Rectus Resection");
 
-INSTANTIATE_TEST_SUITE_P(Rows, ExoOptions, ::testing::Values(
-    OptionsCase{"DivergenceExcess", "Divergence Excess Exo Deviation", "High AC/A Ratio", 30,
-                kLr, kEmptiedKeepingBackground},
-    OptionsCase{"ConvergenceInsufficiency", "Convergence Insufficiency Exo Deviation", "", 30,
-                cyan("B/L Medial Rectus Resection"), kEmptiedKeepingBackground},
-    OptionsCase{"BasicAbove12", "Basic Exo Deviation", "", 13, kLr, kLrMr},
-    OptionsCase{"BasicAt12", "Basic Exo Deviation", "", 12, cyan("Non Surgical Treatment"),
-                kEmptiedKeepingBackground},
-    OptionsCase{"Infantile", "Infantile Exotropia", "", 40, kLr, kLrMr},
-    OptionsCase{"SimulatedHigh", "Simulated Divergence Excess Exo Deviation", "High AC/A Ratio", 30,
-                cyan("Over corrected minus lense glasses "), kUnchanged},
-    OptionsCase{"SimulatedNormal", "Simulated Divergence Excess Exo Deviation", "Normal AC/A Ratio", 30,
-                kLr, kLrMr},
-    OptionsCase{"SimulatedLow", "Simulated Divergence Excess Exo Deviation", "Low AC/A Ratio", 30, kLr, kLrMr},
-    OptionsCase{"SimulatedWithoutAClass", "Simulated Divergence Excess Exo Deviation", "", 30, kUnchanged,
-                kUnchanged},
-    OptionsCase{"NoType", "", "High AC/A Ratio", 30, kUnchanged, kUnchanged},
-    OptionsCase{"TypeComparedExactly", "Basic Exo Deviation ", "", 30, kUnchanged, kUnchanged}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExoOptions,
+    ::testing::Values(OptionsCase{"DivergenceExcess", "Divergence Excess Exo Deviation", "High AC/A Ratio", 30, kLr,
+                                  kEmptiedKeepingBackground},
+                      OptionsCase{"ConvergenceInsufficiency", "Convergence Insufficiency Exo Deviation", "", 30,
+                                  cyan("B/L Medial Rectus Resection"), kEmptiedKeepingBackground},
+                      OptionsCase{"BasicAbove12", "Basic Exo Deviation", "", 13, kLr, kLrMr},
+                      OptionsCase{"BasicAt12", "Basic Exo Deviation", "", 12, cyan("Non Surgical Treatment"),
+                                  kEmptiedKeepingBackground},
+                      OptionsCase{"Infantile", "Infantile Exotropia", "", 40, kLr, kLrMr},
+                      OptionsCase{"SimulatedHigh", "Simulated Divergence Excess Exo Deviation", "High AC/A Ratio", 30,
+                                  cyan("Over corrected minus lense glasses "), kUnchanged},
+                      OptionsCase{"SimulatedNormal", "Simulated Divergence Excess Exo Deviation", "Normal AC/A Ratio",
+                                  30, kLr, kLrMr},
+                      OptionsCase{"SimulatedLow", "Simulated Divergence Excess Exo Deviation", "Low AC/A Ratio", 30,
+                                  kLr, kLrMr},
+                      OptionsCase{"SimulatedWithoutAClass", "Simulated Divergence Excess Exo Deviation", "", 30,
+                                  kUnchanged, kUnchanged},
+                      OptionsCase{"NoType", "", "High AC/A Ratio", 30, kUnchanged, kUnchanged},
+                      OptionsCase{"TypeComparedExactly", "Basic Exo Deviation ", "", 30, kUnchanged, kUnchanged}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Step 7: the simulator moves the irises away from the nose ----------------------------

@@ -37,7 +37,7 @@ Lines touching(const Lines& plan, const std::vector<std::string>& controls) {
 const std::vector<std::string> kProcedureButtons = {kBilateralRecession, kRecessResect, kThreeOrFourMuscles,
                                                     kBilateralResection, kReplan};
 const std::vector<std::string> kPatternButtons = {kNoPatternsOption, kAEsoOption, kVEsoOption, kXOption,
-                                                  kDeltaOption, kAExoOption, kVExoOption, kYOption};
+                                                  kDeltaOption,      kAExoOption, kVExoOption, kYOption};
 const std::vector<std::string> kObliqueButtons = {kObliquesNormal, kInferiorOveraction, kSuperiorOveraction,
                                                   kBothOveractions};
 
@@ -47,6 +47,7 @@ HandoffInput basic() {
 
 TEST(ExoHandoff, OdFixatingNoPatternOptionOneUpTo50) {
     const Handoff handoff = handoffPlan(basic());
+    // clang-format off
     const Lines expected = {
         select(kExoOS),
         press(kBilateralRecession), enable(kBilateralRecession), disable(kRecessResect),
@@ -69,6 +70,7 @@ TEST(ExoHandoff, TheNonFixingEyeTurnsOut) {
         input.fixating = fixating;
         EXPECT_EQ(lines(handoffPlan(input).plan).front(), line);
     }
+    // clang-format on
     HandoffInput none = basic();
     none.fixating = FixatingEye::None;
     EXPECT_EQ(touching(lines(handoffPlan(none).plan), {kExoOD, kExoOS, kEsoOD, kEsoOS}), Lines{});
@@ -99,29 +101,41 @@ TEST_P(ExoProcedure, ChosenOptionAndLargerDeviation) {
     EXPECT_EQ(got, c.procedure);
 }
 
-const Lines kThreeOrFour = {press(kThreeOrFourMuscles), enable(kThreeOrFourMuscles), disable(kBilateralRecession),
-                            disable(kRecessResect), disable(kReplan), disable(kBilateralResection)};
-const Lines kThreeOrFourAfterResection = {press(kThreeOrFourMuscles), enable(kThreeOrFourMuscles),
+const Lines kThreeOrFour = {
+    press(kThreeOrFourMuscles), enable(kThreeOrFourMuscles), disable(kBilateralRecession), disable(kRecessResect),
+    disable(kReplan),           disable(kBilateralResection)};
+const Lines kThreeOrFourAfterResection = {press(kThreeOrFourMuscles),   enable(kThreeOrFourMuscles),
                                           disable(kBilateralRecession), disable(kRecessResect),
                                           disable(kBilateralResection), disable(kReplan)};
 
-INSTANTIATE_TEST_SUITE_P(Rows, ExoProcedure, ::testing::Values(
-    ProcedureCase{"RecessionAt50", ChosenOption::One, kLrRecession, "50",
-                  {press(kBilateralRecession), enable(kBilateralRecession), disable(kRecessResect),
-                   disable(kThreeOrFourMuscles), disable(kReplan), disable(kBilateralResection)}},
-    ProcedureCase{"RecessionAbove50", ChosenOption::One, kLrRecession, "60", kThreeOrFour},
-    ProcedureCase{"ResectionUpTo50", ChosenOption::One, kMrResection, "20",
-                  {disable(kBilateralRecession), disable(kRecessResect), enable(kBilateralResection),
-                   press(kBilateralResection)}},
-    ProcedureCase{"ResectionAbove50", ChosenOption::One, kMrResection, "50.5", kThreeOrFourAfterResection},
-    ProcedureCase{"RecessResectUpTo50", ChosenOption::Two, kLrRecessionMrResection, "30",
-                  {press(kRecessResect), enable(kRecessResect), disable(kBilateralRecession),
-                   disable(kThreeOrFourMuscles), disable(kReplan), disable(kBilateralResection)}},
-    ProcedureCase{"RecessResectAbove50", ChosenOption::Two, kLrRecessionMrResection, "70",
-                  kThreeOrFourAfterResection},
-    ProcedureCase{"OptionTwoTextAsOptionOne", ChosenOption::One, kLrRecessionMrResection, "30", {}},
-    ProcedureCase{"NonSurgical", ChosenOption::One, kNonSurgical, "10", {}},
-    ProcedureCase{"MinusLenses", ChosenOption::One, kMinusLenses, "30", {}}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExoProcedure,
+    ::testing::Values(ProcedureCase{"RecessionAt50",
+                                    ChosenOption::One,
+                                    kLrRecession,
+                                    "50",
+                                    {press(kBilateralRecession), enable(kBilateralRecession), disable(kRecessResect),
+                                     disable(kThreeOrFourMuscles), disable(kReplan), disable(kBilateralResection)}},
+                      ProcedureCase{"RecessionAbove50", ChosenOption::One, kLrRecession, "60", kThreeOrFour},
+                      ProcedureCase{"ResectionUpTo50",
+                                    ChosenOption::One,
+                                    kMrResection,
+                                    "20",
+                                    {disable(kBilateralRecession), disable(kRecessResect), enable(kBilateralResection),
+                                     press(kBilateralResection)}},
+                      ProcedureCase{"ResectionAbove50", ChosenOption::One, kMrResection, "50.5",
+                                    kThreeOrFourAfterResection},
+                      ProcedureCase{"RecessResectUpTo50",
+                                    ChosenOption::Two,
+                                    kLrRecessionMrResection,
+                                    "30",
+                                    {press(kRecessResect), enable(kRecessResect), disable(kBilateralRecession),
+                                     disable(kThreeOrFourMuscles), disable(kReplan), disable(kBilateralResection)}},
+                      ProcedureCase{"RecessResectAbove50", ChosenOption::Two, kLrRecessionMrResection, "70",
+                                    kThreeOrFourAfterResection},
+                      ProcedureCase{"OptionTwoTextAsOptionOne", ChosenOption::One, kLrRecessionMrResection, "30", {}},
+                      ProcedureCase{"NonSurgical", ChosenOption::One, kNonSurgical, "10", {}},
+                      ProcedureCase{"MinusLenses", ChosenOption::One, kMinusLenses, "30", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Steps 2, 3, 4 and 7: obliques, patterns and grades ------------------------------
@@ -137,6 +151,7 @@ TEST(ExoHandoff, ObliqueActionWithAPattern) {
     Lines normalAnsweredV = normalAnswered;
     normalAnsweredV.insert(normalAnsweredV.end(),
                            {select(kVExoOption), disable(kNoPatternsOption), disable(kAExoOption)});
+    // clang-format off
     const Case cases[] = {
         {kAPattern, ObliqueAnswer::SuperiorOveraction,
          {disable(kObliquesNormal), disable(kInferiorOveraction), select(kSuperiorOveraction),
@@ -150,6 +165,7 @@ TEST(ExoHandoff, ObliqueActionWithAPattern) {
         {kNoPattern, ObliqueAnswer::Normal, {}},
         {" A Patterns Exotropia", ObliqueAnswer::Normal, {}},  // compared exactly
     };
+    // clang-format on
     for (const Case& c : cases) {
         HandoffInput input = basic();
         input.pattern = c.pattern;
@@ -166,6 +182,7 @@ TEST(ExoHandoff, AnAOrVPatternWithoutAnObliqueAnswerIsNamedOnTheMessageLine) {
         ObliqueAnswer oblique;
         Lines message;
     };
+    // clang-format off
     const Case cases[] = {
         {kAPattern, ObliqueAnswer::None, {text(kMessageLine, "Please Select Oblique muscles Action ")}},
         {kVPattern, ObliqueAnswer::None, {text(kMessageLine, "Please Select Oblique Muscles Action ")}},
@@ -174,6 +191,7 @@ TEST(ExoHandoff, AnAOrVPatternWithoutAnObliqueAnswerIsNamedOnTheMessageLine) {
         {kNoPattern, ObliqueAnswer::None, {}},
         {kDeltaPattern, ObliqueAnswer::None, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         HandoffInput input = basic();
         input.pattern = c.pattern;
@@ -191,13 +209,12 @@ TEST(ExoHandoff, DeltaLeavesOnlyDeltaAndRewritesOptionOne) {
     const Handoff handoff = handoffPlan(input);
     const Lines plan = lines(handoff.plan);
     const Lines expected = {disable(kNoPatternsOption), deselect(kAEsoOption), disable(kAEsoOption),
-                            disable(kVEsoOption), disable(kXOption), disable(kAExoOption),
-                            disable(kVExoOption), enable(kDeltaOption), disable(kYOption),
+                            disable(kVEsoOption),       disable(kXOption),     disable(kAExoOption),
+                            disable(kVExoOption),       enable(kDeltaOption),  disable(kYOption),
                             select(kDeltaOption)};
     EXPECT_EQ(touching(plan, kPatternButtons), expected);
     EXPECT_EQ(touching(plan, {kProcedureText}), Lines{});
-    EXPECT_EQ(touching(plan, {kBilateralRecession, kRecessResect, kThreeOrFourMuscles, kBilateralResection}),
-              Lines{});
+    EXPECT_EQ(touching(plan, {kBilateralRecession, kRecessResect, kThreeOrFourMuscles, kBilateralResection}), Lines{});
     ASSERT_TRUE(handoff.workupOption1.has_value());
     EXPECT_EQ(handoff.workupOption1->text, "Nasal Shifting Both Inferior Rectus ");
     EXPECT_EQ(handoff.workupOption1->background, (Rgb{192, 255, 255}));
@@ -213,6 +230,7 @@ TEST(ExoHandoff, TheGradeOfAnOveractionIsPassedOn) {
         int grade;
         Lines grades;
     };
+    // clang-format off
     const Case cases[] = {
         {ObliqueAnswer::InferiorOveraction, 1, {select(kGrade1)}},
         {ObliqueAnswer::InferiorOveraction, 3, {select(kGrade3)}},
@@ -222,6 +240,7 @@ TEST(ExoHandoff, TheGradeOfAnOveractionIsPassedOn) {
         {ObliqueAnswer::BothOveractions, 2, {}},
         {ObliqueAnswer::InferiorOveraction, 0, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         HandoffInput input = basic();
         input.oblique = c.oblique;
@@ -261,36 +280,86 @@ constexpr auto kA = kAPattern;
 constexpr auto kV = kVPattern;
 const std::string kCyan = cyan(kProcedureText);
 
-INSTANTIATE_TEST_SUITE_P(Rows, ExoProcedureText, ::testing::Values(
-    TextCase{"RecessionANormal", One, kLr, kA, ObliqueAnswer::Normal,
-             {text(kProcedureText, "B/L Lat.Rectus Recession With 5 mm Down Shift"), kCyan}},
-    TextCase{"RecessionNoPatternAnyAnswer", One, kLr, kNoPattern, ObliqueAnswer::BothOveractions,
-             {text(kProcedureText, "B/L Lat.Rectus Recession "), kCyan}},
-    TextCase{"RecessionVNormal", One, kLr, kV, ObliqueAnswer::Normal,
-             {text(kProcedureText, "B/L Lat.Rectus Recession With 5mm Up shift"), kCyan}},
-    TextCase{"RecessionASuperior", One, kLr, kA, ObliqueAnswer::SuperiorOveraction,
-             {text(kProcedureText, "B/L Lat.Rectus Recession With Respective Superior Obliques Weaking"), kCyan}},
-    TextCase{"RecessionVInferior", One, kLr, kV, ObliqueAnswer::InferiorOveraction,
-             {text(kProcedureText, "B/L Lat.Rectus Recession With Respective Inferior Obliques Weaking"), kCyan}},
-    TextCase{"RecessResectANormal", Two, kLrMr, kA, ObliqueAnswer::Normal,
-             {text(kProcedureText, " Lat.Rectus Recession (5mm Down Shift) + Medial Rectus Resection(5mm Up Shift)"),
-              kCyan}},
-    TextCase{"RecessResectVNormal", Two, kLrMr, kV, ObliqueAnswer::Normal,
-             {text(kProcedureText, " Lat.Rectus Recession (5 mm Up Shift) + Medial Rectus Resection(5 mm Down Shift))"),
-              kCyan}},
-    TextCase{"RecessResectASuperiorKeepsBackground", Two, kLrMr, kA, ObliqueAnswer::SuperiorOveraction,
-             {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Sup. Obliques")}},
-    TextCase{"RecessResectVInferior", Two, kLrMr, kV, ObliqueAnswer::InferiorOveraction,
-             {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Inf.Obliques"),
-              kCyan}},
-    TextCase{"RecessResectNoPattern", Two, kLrMr, kNoPattern, ObliqueAnswer::None,
-             {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection"), kCyan}},
-    TextCase{"ResectionNoPatternKeepsBackground", One, kMrResection, kNoPattern, ObliqueAnswer::Normal,
-             {text(kProcedureText, "B/L Med.Rectus Resection ")}},
-    TextCase{"ResectionWithAPattern", One, kMrResection, kA, ObliqueAnswer::Normal, {}},
-    TextCase{"RecessionVWithSuperior", One, kLr, kV, ObliqueAnswer::SuperiorOveraction, {}},
-    TextCase{"RecessionChosenAsOptionTwo", Two, kLr, kNoPattern, ObliqueAnswer::Normal, {}},
-    TextCase{"NonSurgical", One, kNonSurgical, kNoPattern, ObliqueAnswer::Normal, {}}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExoProcedureText,
+    ::testing::Values(
+        TextCase{"RecessionANormal",
+                 One,
+                 kLr,
+                 kA,
+                 ObliqueAnswer::Normal,
+                 {text(kProcedureText, "B/L Lat.Rectus Recession With 5 mm Down Shift"), kCyan}},
+        TextCase{"RecessionNoPatternAnyAnswer",
+                 One,
+                 kLr,
+                 kNoPattern,
+                 ObliqueAnswer::BothOveractions,
+                 {text(kProcedureText, "B/L Lat.Rectus Recession "), kCyan}},
+        TextCase{"RecessionVNormal",
+                 One,
+                 kLr,
+                 kV,
+                 ObliqueAnswer::Normal,
+                 {text(kProcedureText, "B/L Lat.Rectus Recession With 5mm Up shift"), kCyan}},
+        TextCase{"RecessionASuperior",
+                 One,
+                 kLr,
+                 kA,
+                 ObliqueAnswer::SuperiorOveraction,
+                 {text(kProcedureText, "B/L Lat.Rectus Recession With Respective Superior Obliques Weaking"), kCyan}},
+        TextCase{"RecessionVInferior",
+                 One,
+                 kLr,
+                 kV,
+                 ObliqueAnswer::InferiorOveraction,
+                 {text(kProcedureText, "B/L Lat.Rectus Recession With Respective Inferior Obliques Weaking"), kCyan}},
+        TextCase{
+            "RecessResectANormal",
+            Two,
+            kLrMr,
+            kA,
+            ObliqueAnswer::Normal,
+            {text(kProcedureText, " Lat.Rectus Recession (5mm Down Shift) + Medial Rectus Resection(5mm Up Shift)"),
+             kCyan}},
+        TextCase{
+            "RecessResectVNormal",
+            Two,
+            kLrMr,
+            kV,
+            ObliqueAnswer::Normal,
+            {text(kProcedureText, " Lat.Rectus Recession (5 mm Up Shift) + Medial Rectus Resection(5 mm Down Shift))"),
+             kCyan}},
+        TextCase{
+            "RecessResectASuperiorKeepsBackground",
+            Two,
+            kLrMr,
+            kA,
+            ObliqueAnswer::SuperiorOveraction,
+            {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Sup. Obliques")}},
+        TextCase{
+            "RecessResectVInferior",
+            Two,
+            kLrMr,
+            kV,
+            ObliqueAnswer::InferiorOveraction,
+            {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection+Respective Weaking Inf.Obliques"),
+             kCyan}},
+        TextCase{"RecessResectNoPattern",
+                 Two,
+                 kLrMr,
+                 kNoPattern,
+                 ObliqueAnswer::None,
+                 {text(kProcedureText, " Lat.Rectus Recession + Medial Rectus Resection"), kCyan}},
+        TextCase{"ResectionNoPatternKeepsBackground",
+                 One,
+                 kMrResection,
+                 kNoPattern,
+                 ObliqueAnswer::Normal,
+                 {text(kProcedureText, "B/L Med.Rectus Resection ")}},
+        TextCase{"ResectionWithAPattern", One, kMrResection, kA, ObliqueAnswer::Normal, {}},
+        TextCase{"RecessionVWithSuperior", One, kLr, kV, ObliqueAnswer::SuperiorOveraction, {}},
+        TextCase{"RecessionChosenAsOptionTwo", Two, kLr, kNoPattern, ObliqueAnswer::Normal, {}},
+        TextCase{"NonSurgical", One, kNonSurgical, kNoPattern, ObliqueAnswer::Normal, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -34,17 +34,17 @@ const calc::control::Named* published(const std::string& control) {
 
 bool takes(Kind kind, Verb verb) {
     switch (verb) {
-        case Verb::Select:
-        case Verb::Deselect: return kind == Kind::OptionButton;
-        case Verb::Press: return kind == Kind::CommandButton;
-        case Verb::SetText:
-        case Verb::SetRedBack:
-        case Verb::SetCyanBack: return kind == Kind::TextBox || kind == Kind::Label;
-        case Verb::Enable:
-        case Verb::Disable:
-        case Verb::Show:
-        case Verb::Hide: return true;
-        case Verb::HideWorkup: return false;
+    case Verb::Select:
+    case Verb::Deselect: return kind == Kind::OptionButton;
+    case Verb::Press: return kind == Kind::CommandButton;
+    case Verb::SetText:
+    case Verb::SetRedBack:
+    case Verb::SetCyanBack: return kind == Kind::TextBox || kind == Kind::Label;
+    case Verb::Enable:
+    case Verb::Disable:
+    case Verb::Show:
+    case Verb::Hide: return true;
+    case Verb::HideWorkup: return false;
     }
     return false;
 }
@@ -90,10 +90,9 @@ void forEveryInput(std::initializer_list<std::string_view> patterns, std::initia
 void everyEsoPlan(const Visit& visit) {
     using enum workup::ObliqueAnswer;
     forEveryInput<workup::HandoffInput>(
-        {eso::kNoPattern, eso::kAPattern, eso::kVPattern, "x"},
-        {None, Normal, InferiorOveraction, SuperiorOveraction},
-        {eso::kBilateralMrRecession, eso::kInfantileRecession, eso::kLrResectionMrRecession,
-         eso::kBilateralLrResection, eso::kMrRecessionLrResection, eso::kNonSurgical},
+        {eso::kNoPattern, eso::kAPattern, eso::kVPattern, "x"}, {None, Normal, InferiorOveraction, SuperiorOveraction},
+        {eso::kBilateralMrRecession, eso::kInfantileRecession, eso::kLrResectionMrRecession, eso::kBilateralLrResection,
+         eso::kMrRecessionLrResection, eso::kNonSurgical},
         [&](const workup::HandoffInput& input) { visit(eso::handoffPlan(input)); });
 }
 
@@ -102,8 +101,7 @@ void everyExoPlan(const Visit& visit) {
     forEveryInput<workup::HandoffInput>(
         {exo::kNoPattern, exo::kAPattern, exo::kVPattern, exo::kXPattern, exo::kYPattern, exo::kDeltaPattern},
         {None, Normal, InferiorOveraction, SuperiorOveraction, BothOveractions},
-        {exo::kLrRecession, exo::kMrResection, exo::kLrRecessionMrResection, exo::kNonSurgical,
-         exo::kDeltaNasalShift},
+        {exo::kLrRecession, exo::kMrResection, exo::kLrRecessionMrResection, exo::kNonSurgical, exo::kDeltaNasalShift},
         [&](const workup::HandoffInput& input) { visit(exo::handoffPlan(input).plan); });
 }
 
@@ -127,16 +125,18 @@ TEST_P(HandoffControls, ArePublishedAndTakeWhatIsDoneToThem) {
                 continue;
             }
             const calc::control::Named* named = published(step.control);
-            if (named == nullptr) wrong.insert("unpublished " + step.control);
-            else if (!takes(named->kind, step.verb)) wrong.insert(step.control + " cannot take verb " + verb);
+            if (named == nullptr)
+                wrong.insert("unpublished " + step.control);
+            else if (!takes(named->kind, step.verb))
+                wrong.insert(step.control + " cannot take verb " + verb);
         }
     });
     EXPECT_GT(plans, 0);
     EXPECT_EQ(wrong, std::set<std::string>{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, HandoffControls, testing::Values(RoadCase{"Eso", everyEsoPlan},
-                                                                  RoadCase{"Exo", everyExoPlan}),
+INSTANTIATE_TEST_SUITE_P(Roads, HandoffControls,
+                         testing::Values(RoadCase{"Eso", everyEsoPlan}, RoadCase{"Exo", everyExoPlan}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PublishedControls, EachIsReachedByAHandoffAndNamedOnce) {

@@ -14,8 +14,8 @@ namespace ocu::handoff::plan_lines {
 using Lines = std::vector<std::string>;
 
 inline std::string line(Verb verb, const std::string& control) {
-    static const char* verbs[] = {"select", "deselect", "press", "enable", "disable", "show",
-                                  "hide", "text", "red", "cyan", "hide work-up"};
+    static const char* verbs[] = {"select", "deselect", "press", "enable", "disable",     "show",
+                                  "hide",   "text",     "red",   "cyan",   "hide work-up"};
     std::string out = verbs[static_cast<int>(verb)];
     if (!control.empty()) out += " " + control;
     return out;

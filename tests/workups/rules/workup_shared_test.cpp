@@ -18,25 +18,24 @@ struct CheckCase {
 
 class DeviationBoxCheck : public ::testing::TestWithParam<CheckCase> {};
 
-TEST_P(DeviationBoxCheck, WithTheNinetyLimit) {
-    EXPECT_EQ(checkDeviation(GetParam().text), GetParam().verdict);
-}
+TEST_P(DeviationBoxCheck, WithTheNinetyLimit) { EXPECT_EQ(checkDeviation(GetParam().text), GetParam().verdict); }
 
-INSTANTIATE_TEST_SUITE_P(Texts, DeviationBoxCheck, ::testing::Values(
-    CheckCase{"Empty", "", DeviationVerdict::PutZero},
-    CheckCase{"Ninety", "90", DeviationVerdict::Accepted},
-    CheckCase{"NinetyPointOne", "90.1", DeviationVerdict::TooLarge},
-    CheckCase{"NinetyOne", "91", DeviationVerdict::TooLarge},
-    CheckCase{"Zero", "0", DeviationVerdict::Accepted},
-    CheckCase{"Negative", "-5", DeviationVerdict::Accepted},
-    CheckCase{"BlanksAround", " 25 ", DeviationVerdict::Accepted},
-    CheckCase{"OnlyBlanks", "  ", DeviationVerdict::NotANumber},
-    CheckCase{"TrailingLetters", "12abc", DeviationVerdict::NotANumber},
-    CheckCase{"Letters", "abc", DeviationVerdict::NotANumber},
-    CheckCase{"Exponent", "1e5", DeviationVerdict::NotANumber},
-    CheckCase{"ThreeHundredDigitsTooLarge", std::string(300, '9'), DeviationVerdict::TooLarge},
-    CheckCase{"PastTheRangeOfANumber", std::string(400, '9'), DeviationVerdict::NotANumber},
-    CheckCase{"HugeNegative", "-" + std::string(400, '9'), DeviationVerdict::NotANumber}),
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DeviationBoxCheck,
+    ::testing::Values(CheckCase{"Empty", "", DeviationVerdict::PutZero},
+                      CheckCase{"Ninety", "90", DeviationVerdict::Accepted},
+                      CheckCase{"NinetyPointOne", "90.1", DeviationVerdict::TooLarge},
+                      CheckCase{"NinetyOne", "91", DeviationVerdict::TooLarge},
+                      CheckCase{"Zero", "0", DeviationVerdict::Accepted},
+                      CheckCase{"Negative", "-5", DeviationVerdict::Accepted},
+                      CheckCase{"BlanksAround", " 25 ", DeviationVerdict::Accepted},
+                      CheckCase{"OnlyBlanks", "  ", DeviationVerdict::NotANumber},
+                      CheckCase{"TrailingLetters", "12abc", DeviationVerdict::NotANumber},
+                      CheckCase{"Letters", "abc", DeviationVerdict::NotANumber},
+                      CheckCase{"Exponent", "1e5", DeviationVerdict::NotANumber},
+                      CheckCase{"ThreeHundredDigitsTooLarge", std::string(300, '9'), DeviationVerdict::TooLarge},
+                      CheckCase{"PastTheRangeOfANumber", std::string(400, '9'), DeviationVerdict::NotANumber},
+                      CheckCase{"HugeNegative", "-" + std::string(400, '9'), DeviationVerdict::NotANumber}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DeviationBoxCheck, WithoutALimitOnlyAnEmptyBoxIsActedOn) {
@@ -83,7 +82,7 @@ TEST(IrisRows, EsoDeviationsMoveBothIrisesTowardsTheNose) {
     EXPECT_DOUBLE_EQ(rows[1].rightEye.left, 17.505);
     EXPECT_DOUBLE_EQ(rows[1].leftEye.left, 42.009);
     EXPECT_DOUBLE_EQ(rows[1].rightEye.top, 39.987);
-    EXPECT_DOUBLE_EQ(rows[2].rightEye.left, 15.005);   // a negative deviation moves outwards
+    EXPECT_DOUBLE_EQ(rows[2].rightEye.left, 15.005);  // a negative deviation moves outwards
     EXPECT_DOUBLE_EQ(rows[2].leftEye.left, 44.509);
     EXPECT_DOUBLE_EQ(rows[2].leftEye.top, 68.393);
 }

@@ -2,9 +2,9 @@
 # clang-tidy and cppcheck over the project's own sources; both must be clean.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-for tool in clang-tidy cppcheck; do
+for tool in clang-tidy clang-format cppcheck; do
   command -v "$tool" >/dev/null || { sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo";
-    $sudo_cmd apt-get update -qq; DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq clang-tidy cppcheck; }
+    $sudo_cmd apt-get update -qq; DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq clang-tidy clang-format cppcheck; }
 done
 [ -f build/compile_commands.json ] || scripts/setup.sh
 # The generated ui_*.h and moc files are Qt's, not ours: check our sources only.
@@ -18,6 +18,10 @@ if grep -q ': error:\|: warning:' build/clang-tidy.log; then
   exit 1
 fi
 echo "clang-tidy clean"
+echo "clang-format"
+mapfile -t formatted < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' 'docs/*.cpp')
+clang-format --dry-run --Werror "${formatted[@]}"
+echo "clang-format clean"
 echo "cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
   --library=qt --library=googletest --enable=warning,performance,portability \

@@ -132,10 +132,14 @@ double click(QWidget* target) { return click(target, centreOf(target)); }
 
 void fillEsoWorkup() {
     QWidget* eso = shown("Esotropia");
-    const char* boxes[][2] = {{"Text2", "Asha Rao"}, {"Text3", "6"},        {"Text4", "F"},
+    const char* boxes[][2] = {{"Text2", "Asha Rao"},
+                              {"Text3", "6"},
+                              {"Text4", "F"},
+                              // clang-format off
                               {"Text5", "R-77"},     {"Text7", "Dr Mehta"}, {"Text11", "City Eye Clinic"},
                               {"D", "35"},           {"N", "35"},           {"N3", "20"},
                               {"UP", "30"},          {"DN", "35"}};
+    // clang-format on
     for (const auto& [name, text] : boxes) control<QLineEdit>("Esotropia", name)->setText(QLatin1String(text));
     for (const char* option : {"Option4", "Option1"}) ocu::select(control<QRadioButton>("Esotropia", option));
     click(control<QPushButton>("Esotropia", "Command2"));

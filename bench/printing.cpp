@@ -50,10 +50,14 @@ T* control(const char* screen, const char* name) {
 // The calculator as "GoTo Squint Calculator" opens it from a finished eso work-up.
 QWidget* plannedCalculator() {
     waitUntilPainted(screens().open(QStringLiteral("Esotropia")));
-    const char* boxes[][2] = {{"Text2", "Asha Rao"}, {"Text3", "6"},        {"Text4", "F"},
+    const char* boxes[][2] = {{"Text2", "Asha Rao"},
+                              {"Text3", "6"},
+                              {"Text4", "F"},
+                              // clang-format off
                               {"Text5", "R-77"},     {"Text7", "Dr Mehta"}, {"Text11", "City Eye Clinic"},
                               {"D", "35"},           {"N", "35"},           {"N3", "20"},
                               {"UP", "30"},          {"DN", "35"}};
+    // clang-format on
     for (const auto& [name, text] : boxes) control<QLineEdit>("Esotropia", name)->setText(QLatin1String(text));
     for (const char* option : {"Option4", "Option1"}) ocu::select(control<QRadioButton>("Esotropia", option));
     ocu::press(control<QPushButton>("Esotropia", "Command2"));

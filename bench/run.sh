@@ -31,7 +31,7 @@ echo "|---|---|---|---|---|---|"
 # Qt's offscreen platform says what it cannot do (raise a window, ...) on
 # every open; those lines are dropped, anything else is shown.
 quiet() { "$@" 2> >(grep -v -e 'This plugin does not support' -e 'XDG_RUNTIME_DIR' >&2); }
-python3 bench/startup.py build-bench "${BENCH_RUNS:-30}"
+python3 bench/startup.py build-bench "${BENCH_RUNS:-40}"
 quiet build-bench/bench/bench_screens
 quiet build-bench/bench/bench_interactions
 quiet build-bench/bench/bench_printing

@@ -24,12 +24,12 @@ void complainAndReturn(QLineEdit* box, const QString& message) {
 
 }  // namespace
 
-DeviationBoxSpec specOf(const DeviationBox& box) {
+DeviationBoxMessages messagesOf(const DeviationBox& box) {
     return {box.tooLarge ? std::optional<QString>(QString::fromLatin1(box.tooLarge)) : std::nullopt,
             QString::fromLatin1(box.what)};
 }
 
-void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design) {
+void watchDeviationBox(QLineEdit* box, const DeviationBoxMessages& design) {
     onFocusIn(box, [box] { box->clear(); });
     onFocusOut(box, [box, design] {
         const std::optional<double> limit =
@@ -45,7 +45,7 @@ void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design) {
     });
 }
 
-std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& design) {
+std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxMessages& design) {
     // A box is empty only while the user is in it: leaving it puts "0" in it.
     // It is empty here when the press that asked took the focus from a box
     // just refused for its value, and the user has had that box's message.

@@ -11,7 +11,7 @@ class QLineEdit;
 
 namespace ocu {
 
-struct DeviationBoxSpec {
+struct DeviationBoxMessages {
     // The box's message for a value above 90; without one the box has no
     // range check and keeps whatever is typed (only an empty box gets "0").
     std::optional<QString> tooLargeMessage;
@@ -26,13 +26,13 @@ struct DeviationBox {
     const char* tooLarge;  // nullptr: no range check
     const char* what;
 };
-DeviationBoxSpec specOf(const DeviationBox& box);
+DeviationBoxMessages messagesOf(const DeviationBox& box);
 
-void watchDeviationBox(QLineEdit* box, const DeviationBoxSpec& design);
+void watchDeviationBox(QLineEdit* box, const DeviationBoxMessages& design);
 
 // The deviation the box holds as a whole number, or the not-a-number
 // message with the focus back in the box and nullopt. An empty box gives
 // nullopt with the focus back in it but no second message (see the .cpp).
-std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxSpec& design);
+std::optional<double> deviationOrComplain(QLineEdit* box, const DeviationBoxMessages& design);
 
 }  // namespace ocu

@@ -100,7 +100,7 @@ void ExoWorkup::colourResults() {
 }
 
 bool ExoWorkup::readyForAcaCalculator() {
-    const std::optional<double> nearPlus3 = deviationOrComplain(ui->N3, specOf(kN3Box));
+    const std::optional<double> nearPlus3 = deviationOrComplain(ui->N3, messagesOf(kN3Box));
     if (!nearPlus3) return false;
     if (*nearPlus3 > kMaxWorkupDeviation) showMessage(this, QStringLiteral("Please enter 0 to 90 only"));
     return true;

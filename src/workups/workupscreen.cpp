@@ -74,7 +74,7 @@ void WorkupScreen::connectDeviationBoxes() {
     auto* enter = control<QPushButton>(design_.enter);
     for (const DeviationBox& box : design_.deviationBoxes) {
         auto* deviation = control<QLineEdit>(box.name);
-        watchDeviationBox(deviation, specOf(box));
+        watchDeviationBox(deviation, messagesOf(box));
         // "Please press enter after filling deviations": Return does so.
         returnPresses(deviation, enter);
     }
@@ -107,7 +107,7 @@ void WorkupScreen::connectButtons() {
 std::optional<std::vector<double>> WorkupScreen::readDeviations() {
     std::vector<double> values;
     for (const DeviationBox& box : design_.deviationBoxes) {
-        const std::optional<double> value = deviationOrComplain(control<QLineEdit>(box.name), specOf(box));
+        const std::optional<double> value = deviationOrComplain(control<QLineEdit>(box.name), messagesOf(box));
         if (!value) return std::nullopt;
         values.push_back(*value);
     }
